@@ -1,0 +1,21 @@
+// Command-line decoding into ModuleSettings.
+#pragma once
+
+#include <string>
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+// The usage text, shown for every command-line error.
+std::string UsageText(const std::string& program_name);
+
+// Decodes argv[1..argc-1] into ctx.settings. Returns false when the usage
+// text must be printed. A bad -b value is a fatal error (thrown).
+bool DecodeOptions(TranslationContext& ctx, int argc, const char* const* argv);
+
+// After decoding: the integrate-file name, FirstVirtualUserObject and the
+// page-size check.
+void DeriveSettings(TranslationContext& ctx);
+
+}  // namespace cfgxlate

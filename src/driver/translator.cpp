@@ -1,0 +1,42 @@
+#include "driver/translator.h"
+
+#include "driver/diagnostics.h"
+#include "driver/options.h"
+#include "reader/module_element.h"
+#include "util/paths.h"
+
+namespace cfgxlate {
+
+namespace {
+
+void RunPhases(TranslationContext& ctx) {
+  DeriveSettings(ctx);
+  ReadConfiguration(ctx);
+}
+
+}  // namespace
+
+int RunTranslator(int argc, const char* const* argv, FileSystem& fs, Console& console, ContextObserver observer) {
+  TranslationContext ctx(fs, console, ProgramName(argc > 0 ? argv[0] : nullptr));
+  if (observer != nullptr) observer(&ctx);
+  int status = 0;
+  try {
+    if (DecodeOptions(ctx, argc, argv)) {
+      RunPhases(ctx);
+    } else {
+      console.FlushOut();
+      console.Err(UsageText(ctx.ProgramName));
+      status = 1;
+    }
+  } catch (const FatalExit& fatal) {
+    EmitMessageLines(ctx, fatal.lines);
+    // A half-written integrate file must not survive a failed run.
+    if (!ctx.IntegrateFileInProgress.empty()) fs.RemoveFile(ctx.IntegrateFileInProgress);
+    status = 1;
+  }
+  console.FlushOut();
+  if (observer != nullptr) observer(nullptr);
+  return status;
+}
+
+}  // namespace cfgxlate

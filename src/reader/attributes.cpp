@@ -1,0 +1,154 @@
+#include "reader/attributes.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "driver/diagnostics.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+namespace {
+
+bool AtTagEnd(const char* p) { return *p == '\0' || *p == '>' || (p[0] == '/' && p[1] == '>'); }
+
+const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const char* p, const char* name) {
+  // Skip the element name (or the rest of the current word).
+  while (*p != ' ') {
+    if (AtTagEnd(p)) return nullptr;
+    ++p;
+  }
+  const size_t name_length = std::strlen(name);
+  for (;;) {
+    while (*p == ' ') ++p;
+    if (AtTagEnd(p)) return nullptr;
+    bool match = std::strncmp(p, name, name_length) == 0 && (p[name_length] == '=' || p[name_length] == ' ');
+    if (match) {
+      p += name_length;
+    } else {
+      while (*p != '\0' && *p != ' ' && *p != '=') ++p;
+    }
+    while (*p == ' ') ++p;
+    if (*p != '=') FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    ++p;
+    while (*p == ' ') ++p;
+    if (*p != '"') FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    const char* value = ++p;
+    const char* close = std::strchr(value, '"');
+    if (close == nullptr) FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    if (match) return value;
+    p = close + 1;
+  }
+}
+
+[[noreturn]] void InvalidValue(TranslationContext& ctx, const char* message, const char* value,
+                               const char* tag_line) {
+  FatalError(ctx, message, value, tag_line);
+}
+
+// Reads the digits of a value; false when it does not end at the closing
+// quote. `limit` bounds the magnitude of a non-negative value.
+bool ReadMagnitude(const char* value, bool* negative, uint64_t* magnitude, bool* overflow) {
+  const char* p = value;
+  *negative = false;
+  *magnitude = 0;
+  *overflow = false;
+  if (p[0] == '0' && p[1] == 'x') {
+    p += 2;
+    while (std::isxdigit(static_cast<unsigned char>(*p))) {
+      int digit = std::isdigit(static_cast<unsigned char>(*p)) ? *p - '0'
+                                                               : std::tolower(static_cast<unsigned char>(*p)) - 'a' + 10;
+      if (*magnitude > (UINT64_MAX >> 4)) *overflow = true;
+      *magnitude = (*magnitude << 4) | static_cast<uint64_t>(digit);
+      ++p;
+    }
+  } else {
+    if (*p == '-') {
+      *negative = true;
+      ++p;
+    }
+    while (std::isdigit(static_cast<unsigned char>(*p))) {
+      uint64_t digit = static_cast<uint64_t>(*p - '0');
+      if (*magnitude > (UINT64_MAX - digit) / 10) *overflow = true;
+      *magnitude = *magnitude * 10 + digit;
+      ++p;
+    }
+  }
+  return *p == '"';
+}
+
+constexpr uint64_t kLowestNegativeMagnitude = 2147483648u;
+
+}  // namespace
+
+const char* FindAttribute(TranslationContext& ctx, const char* tag_line, const char* name) {
+  return ScanAttributes(ctx, tag_line, tag_line, name);
+}
+
+const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, const char* from, const char* name) {
+  return ScanAttributes(ctx, tag_line, from, name);
+}
+
+std::string AttributeText(const char* value) {
+  const char* close = std::strchr(value, '"');
+  return close == nullptr ? std::string(value) : std::string(value, static_cast<size_t>(close - value));
+}
+
+int32_t ParseDecOrHex(TranslationContext& ctx, const char* value, const char* tag_line) {
+  bool negative, overflow;
+  uint64_t magnitude;
+  bool well_ended = ReadMagnitude(value, &negative, &magnitude, &overflow);
+  if (!well_ended || overflow || (negative ? magnitude > kLowestNegativeMagnitude : magnitude > 0xFFFFFFFFu)) {
+    InvalidValue(ctx, "Invalid DecOrHexValue:", value, tag_line);
+  }
+  uint32_t bits = negative ? static_cast<uint32_t>(0u - static_cast<uint32_t>(magnitude))
+                           : static_cast<uint32_t>(magnitude);
+  return static_cast<int32_t>(bits);
+}
+
+int64_t ParseDecOrHex64(TranslationContext& ctx, const char* value, const char* tag_line) {
+  bool negative, overflow;
+  uint64_t magnitude;
+  bool well_ended = ReadMagnitude(value, &negative, &magnitude, &overflow);
+  if (overflow || (negative && magnitude > kLowestNegativeMagnitude)) {
+    InvalidValue(ctx, "Invalid DecOrHexValue:", value, tag_line);
+  }
+  if (!well_ended) InvalidValue(ctx, "Invalid DecOrHexValue(64-bit value):", value, tag_line);
+  uint64_t bits = negative ? 0u - magnitude : magnitude;
+  return static_cast<int64_t>(bits);
+}
+
+int ParseBoolean(TranslationContext& ctx, const char* value, const char* message, const char* tag_line) {
+  if (strncasecmp(value, "true\"", 5) == 0) return 1;
+  if (strncasecmp(value, "false\"", 6) == 0) return 0;
+  FatalError(ctx, message, tag_line);
+}
+
+int ParseBooleanPrefix(TranslationContext& ctx, const char* value, const char* message, const char* tag_line) {
+  if (strncasecmp(value, "true", 4) == 0) return 1;
+  if (strncasecmp(value, "false", 5) == 0) return 0;
+  FatalError(ctx, message, tag_line);
+}
+
+const char* NextCoreListItem(TranslationContext& ctx, const char* text, int32_t* number) {
+  const char* p = text;
+  int64_t value = 0;
+  while (*p != ',' && *p != '\0') {
+    if (!std::isdigit(static_cast<unsigned char>(*p))) FatalError(ctx, "Invalid core list value:", text);
+    if (value <= INT32_MAX) value = value * 10 + (*p - '0');
+    ++p;
+  }
+  if (value >= ctx.settings.NumberOfCores) FatalError(ctx, "Invalid core value in list:", text);
+  *number = static_cast<int32_t>(value);
+  return *p == ',' ? p + 1 : nullptr;
+}
+
+void CheckObjectNameLength(TranslationContext& ctx, const std::string& name) {
+  if (ctx.settings.NameLength32 != 0) {
+    if (name.size() > 32) FatalError(ctx, "Name longer than 32 characters:", name.c_str());
+  } else if (name.size() > 30) {
+    FatalError(ctx, "Name longer than 30 characters:", name.c_str());
+  }
+}
+
+}  // namespace cfgxlate

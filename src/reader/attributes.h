@@ -1,0 +1,41 @@
+// Reading attribute values from a tag line. A value is handed out as the
+// position after its opening double quote; it ends before the next quote.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+// The value of the first attribute named exactly `name`, or nullptr.
+const char* FindAttribute(TranslationContext& ctx, const char* tag_line, const char* name);
+
+// The same, searching from `from`, a later position inside `tag_line`
+// (for example just after a value already found): the characters up to the
+// next space are skipped first, so a repeated attribute is found occurrence
+// after occurrence.
+const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, const char* from, const char* name);
+
+// A copy of a value (up to its closing quote).
+std::string AttributeText(const char* value);
+
+// Decimal (with optional "-") or "0x" hexadecimal, ending at the closing quote.
+int32_t ParseDecOrHex(TranslationContext& ctx, const char* value, const char* tag_line);
+int64_t ParseDecOrHex64(TranslationContext& ctx, const char* value, const char* tag_line);
+
+// "true"/"false" in any letter case, ending at the closing quote; anything
+// else is fatal with `message`. The prefix form only needs the value to
+// begin with one of the words.
+int ParseBoolean(TranslationContext& ctx, const char* value, const char* message, const char* tag_line);
+int ParseBooleanPrefix(TranslationContext& ctx, const char* value, const char* message, const char* tag_line);
+
+// Reads one number of a comma-separated core list (a NUL-terminated copy of
+// the value). Returns the next item, or nullptr after the last.
+const char* NextCoreListItem(TranslationContext& ctx, const char* text, int32_t* number);
+
+// Fatal when a name is longer than the object-name limit (30, or 32 with -32).
+void CheckObjectNameLength(TranslationContext& ctx, const std::string& name);
+
+}  // namespace cfgxlate

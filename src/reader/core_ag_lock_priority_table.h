@@ -1,0 +1,10 @@
+// The CoreAGLockPriorityTable element.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void ReadCoreAGLockPriorityTable(TranslationContext& ctx, const char* tag_line);
+
+}  // namespace cfgxlate

@@ -1,0 +1,12 @@
+// The configuration reader's entry point: opens the XML file, reads the
+// module element and hands every module-level element to its handler.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+// Reads and checks the whole configuration into ctx.model.
+void ReadConfiguration(TranslationContext& ctx);
+
+}  // namespace cfgxlate

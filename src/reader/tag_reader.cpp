@@ -1,0 +1,214 @@
+#include "reader/tag_reader.h"
+
+#include <cstring>
+
+#include "driver/diagnostics.h"
+#include "reader/attributes.h"
+#include "reader/vocabulary.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+namespace {
+
+constexpr int kEnd = InputFile::kEndOfFile;
+constexpr size_t kCommentBodyLimit = 3997;
+constexpr size_t kOverlongShown = 4000;
+
+int GetChar(ReaderState& r) {
+  int c = r.File->Get();
+  if (c == '\n') ++r.LineNumber;
+  return c;
+}
+
+void SetTag(ReaderState& r, const std::string& text) {
+  size_t n = std::min(text.size(), sizeof(r.TagBuffer) - 1);
+  std::memcpy(r.TagBuffer, text.data(), n);
+  r.TagBuffer[n] = '\0';
+}
+
+[[noreturn]] void InvalidComment(TranslationContext& ctx, const std::string& shown) {
+  FatalError(ctx, "Invalid comment line:", shown.c_str());
+}
+
+// Reads a comment after "<!"; the tag has been discarded when this returns.
+void SkipComment(TranslationContext& ctx) {
+  ReaderState& r = ctx.reader;
+  std::string stored = "<";
+  for (int k = 0; k < 2; ++k) {
+    int c = GetChar(r);
+    if (c == kEnd) InvalidComment(ctx, stored);
+    stored += static_cast<char>(c);
+  }
+  if (stored != "<--") InvalidComment(ctx, stored);
+  size_t body = 0;
+  bool truncated = false;
+  int previous = 0;
+  for (;;) {
+    int c = GetChar(r);
+    if (c == kEnd) InvalidComment(ctx, stored + "--");
+    if (c == '\r' || c == '\n') continue;
+    if (previous == '-' && c == '-') {
+      // The first "-" was stored as body; take it back.
+      if (!truncated) stored.pop_back();
+      break;
+    }
+    previous = c;
+    if (body < kCommentBodyLimit) {
+      stored += static_cast<char>(c);
+    } else if (!truncated) {
+      stored += "...";
+      truncated = true;
+    }
+    ++body;
+  }
+  int after = GetChar(r);
+  if (after != '>') {
+    std::string shown = stored + "--";
+    if (after != kEnd) shown += static_cast<char>(after);
+    InvalidComment(ctx, shown);
+  }
+}
+
+}  // namespace
+
+void StartReader(TranslationContext& ctx, std::unique_ptr<InputFile> file, const std::string& file_name) {
+  ReaderState& r = ctx.reader;
+  r.File = std::move(file);
+  r.FileName = file_name;
+  r.LineNumber = 1;
+  r.AtEndOfFile = false;
+  r.Started = true;
+}
+
+void ReadTag(TranslationContext& ctx) {
+  ReaderState& r = ctx.reader;
+  for (;;) {
+    int c = GetChar(r);
+    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') c = GetChar(r);
+    if (c == kEnd) {
+      r.TagBuffer[0] = '\0';
+      r.AtEndOfFile = true;
+      return;
+    }
+    if (c != '<') FatalError(ctx, "Tag line does not begin with '<'");
+    int second = GetChar(r);
+    if (second == '!') {
+      SkipComment(ctx);
+      continue;
+    }
+    std::string tag = "<";
+    c = second;
+    while (c != kEnd) {
+      if (tag.size() >= static_cast<size_t>(TagBufferSize)) {
+        std::string shown = tag.substr(0, kOverlongShown) + "...";
+        FatalError(ctx, "Invalid xml tag line or line too long(5000 character limit):", shown.c_str());
+      }
+      tag += (c == '\n' || c == '\t' || c == '\r') ? ' ' : static_cast<char>(c);
+      if (c == '>') {
+        SetTag(r, tag);
+        return;
+      }
+      c = GetChar(r);
+    }
+    // A tag cut off by the end of the file is dropped.
+    r.TagBuffer[0] = '\0';
+    r.AtEndOfFile = true;
+    return;
+  }
+}
+
+void OpenInclude(TranslationContext& ctx, const std::string& name) {
+  ReaderState& r = ctx.reader;
+  IncludeFrame frame;
+  frame.File = std::move(r.File);
+  frame.FileName = std::move(r.FileName);
+  frame.LineNumber = r.LineNumber;
+  frame.InIncludedPartitions = r.InIncludedPartitions;
+  frame.InIncludedXML = r.InIncludedXML;
+  r.IncludeStack.push_back(std::move(frame));
+  r.FileName = name;
+  r.File = ctx.fs.OpenForReading(name);
+  if (r.File == nullptr) FatalError(ctx, "Unable to open include file:", name.c_str());
+  r.LineNumber = 1;
+  r.AtEndOfFile = false;
+}
+
+bool CloseInclude(TranslationContext& ctx) {
+  ReaderState& r = ctx.reader;
+  if (r.IncludeStack.empty()) return false;
+  r.File->Close();
+  IncludeFrame& frame = r.IncludeStack.back();
+  r.File = std::move(frame.File);
+  r.FileName = std::move(frame.FileName);
+  r.LineNumber = frame.LineNumber;
+  r.InIncludedPartitions = frame.InIncludedPartitions;
+  r.InIncludedXML = frame.InIncludedXML;
+  r.IncludeStack.pop_back();
+  r.AtEndOfFile = false;
+  return true;
+}
+
+bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
+  ReaderState& r = ctx.reader;
+  bool after_xi_include = false;
+  for (;;) {
+    ReadTag(ctx);
+    const char* tag = r.TagBuffer;
+    if (r.AtEndOfFile) {
+      if (CloseInclude(ctx)) continue;
+      return false;
+    }
+    bool skip_declaration = after_xi_include && StartsWith(tag, "<?xml");
+    after_xi_include = false;
+    if (skip_declaration) continue;
+    if (StartsWith(tag, "<Include ")) {
+      const char* name = FindAttribute(ctx, tag, "FileName");
+      if (name == nullptr) FatalError(ctx, "No FileName specified in include:", tag);
+      OpenInclude(ctx, AttributeText(name));
+      continue;
+    }
+    if ((r.InIncludedPartitions || r.InIncludedXML) && StartsWith(tag, "<xi:include ")) {
+      const char* name = FindAttribute(ctx, tag, "href");
+      if (name == nullptr) FatalError(ctx, "No FileName specified in xi:include:", tag);
+      OpenInclude(ctx, AttributeText(name));
+      r.InIncludedPartitions = false;
+      r.InIncludedXML = false;
+      after_xi_include = true;
+      continue;
+    }
+    if (StartsWith(tag, "<IncludedPartitions")) {
+      r.InIncludedPartitions = true;
+      continue;
+    }
+    if (StartsWith(tag, "<IncludedXML")) {
+      r.InIncludedXML = true;
+      continue;
+    }
+    if (r.InIncludedPartitions && StartsWith(tag, "</IncludedPartitions")) {
+      r.InIncludedPartitions = false;
+      continue;
+    }
+    if (r.InIncludedXML && StartsWith(tag, "</IncludedXML")) {
+      r.InIncludedXML = false;
+      continue;
+    }
+    if (r.InIncludedPartitions) {
+      FatalError(ctx, "Invalid line detected in an IncludedPartitions specifications:", tag);
+    }
+    if (r.InIncludedXML) FatalError(ctx, "Invalid line detected in an IncludedXML specifications:", tag);
+    tag_line.assign(tag);
+    CheckTagVocabulary(ctx, tag_line.c_str());
+    return true;
+  }
+}
+
+void CloseReader(TranslationContext& ctx) {
+  ReaderState& r = ctx.reader;
+  while (!r.IncludeStack.empty()) CloseInclude(ctx);
+  if (r.File != nullptr && !r.File->Close()) {
+    EmitMessageLines(ctx, MessageLine(ctx, "fatal", "Error closing " + r.FileName + ": " + "I/O error"));
+  }
+}
+
+}  // namespace cfgxlate
