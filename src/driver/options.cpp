@@ -100,8 +100,9 @@ bool DecodeOptions(TranslationContext& ctx, int argc, const char* const* argv) {
       s.XmlFileNameSet = true;
       continue;
     }
+    // Upper and lower case select the same switch, except for o and x.
     char letter = arg[1];
-    if (letter != 'o' && letter != 'x') letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    if (letter != 'O' && letter != 'X') letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     const size_t length = std::strlen(arg);
     // A switch that takes a value: from the fourth character, or the next
     // argument.

@@ -6,6 +6,8 @@
 #include "reader/attributes.h"
 #include "reader/core_ag_lock_priority_table.h"
 #include "reader/tag_reader.h"
+#include "partitions/partition_element.h"
+#include "partitions/partition_memory.h"
 #include "schedules/initial_schedule_check.h"
 #include "util/text.h"
 
@@ -29,15 +31,15 @@ void DispatchModuleElement(TranslationContext& ctx, const char* tag) {
   } else if (StartsWith(tag, "<PartitionHMTable ")) {
     SkipElement(ctx, tag);
   } else if (StartsWith(tag, "<Partition ") || StartsWith(tag, "<Partition>")) {
-    SkipElement(ctx, tag);
+    ReadPartition(ctx, tag);
   } else if (StartsWith(tag, "<Partition_Memory ") || StartsWith(tag, "<PartitionMemory ")) {
-    SkipElement(ctx, tag);
+    ReadPartitionMemory(ctx, tag);
   } else if (StartsWith(tag, "<Module_Schedule") || StartsWith(tag, "<ModuleSchedule")) {
     SkipElement(ctx, tag);
   } else if (StartsWith(tag, "<Connection_Table") || StartsWith(tag, "<ConnectionTable")) {
     SkipElement(ctx, tag);
   } else if (StartsWith(tag, "<MemoryBlocks") || StartsWith(tag, "<Memory_Blocks")) {
-    SkipElement(ctx, tag);
+    ReadMemoryBlocks(ctx, tag);
   }
   // Anything else is skipped without a message.
 }

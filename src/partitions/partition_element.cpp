@@ -1,0 +1,7 @@
+#include "partitions/partition_element.h"
+
+namespace cfgxlate {
+
+void ReadPartition(TranslationContext&, const char*) {}
+
+}  // namespace cfgxlate

@@ -1,0 +1,11 @@
+// The <Partition element: the partition record, its attributes and its
+// child elements.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void ReadPartition(TranslationContext& ctx, const char* tag_line);
+
+}  // namespace cfgxlate

@@ -1,0 +1,12 @@
+// Module-level memory elements that refer to a partition: <Partition_Memory
+// and <MemoryBlocks.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void ReadPartitionMemory(TranslationContext& ctx, const char* tag_line);
+void ReadMemoryBlocks(TranslationContext& ctx, const char* tag_line);
+
+}  // namespace cfgxlate

@@ -1,0 +1,13 @@
+// Port elements inside a partition: sampling ports, queuing ports and
+// kernel connections.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void ReadSamplingPort(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
+void ReadQueuingPort(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
+void ReadConnection(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
+
+}  // namespace cfgxlate
