@@ -2,22 +2,21 @@
 
 #include <cstring>
 
+#include "channels/connection_table.h"
 #include "driver/diagnostics.h"
+#include "hm/hm_tables.h"
 #include "reader/attributes.h"
 #include "reader/core_ag_lock_priority_table.h"
 #include "reader/tag_reader.h"
 #include "partitions/partition_element.h"
 #include "partitions/partition_memory.h"
 #include "schedules/initial_schedule_check.h"
+#include "schedules/module_schedule.h"
 #include "util/text.h"
 
 namespace cfgxlate {
 
 namespace {
-
-// Stands in for the handler of an element whose reading is not built yet:
-// the selecting tag line is skipped like any unknown tag.
-void SkipElement(TranslationContext&, const char*) {}
 
 // Hands one module-level tag line to its handler; the first matching
 // prefix decides.
@@ -25,19 +24,19 @@ void DispatchModuleElement(TranslationContext& ctx, const char* tag) {
   if (StartsWith(tag, "<CoreAGLockPriorityTable")) {
     ReadCoreAGLockPriorityTable(ctx, tag);
   } else if (StartsWith(tag, "<ModuleHMTable")) {
-    SkipElement(ctx, tag);
+    ReadModuleHMTable(ctx, tag);
   } else if (StartsWith(tag, "<MultiPartitionHMTable ")) {
-    SkipElement(ctx, tag);
+    ReadMultiPartitionHMTable(ctx, tag);
   } else if (StartsWith(tag, "<PartitionHMTable ")) {
-    SkipElement(ctx, tag);
+    ReadPartitionHMTable(ctx, tag);
   } else if (StartsWith(tag, "<Partition ") || StartsWith(tag, "<Partition>")) {
     ReadPartition(ctx, tag);
   } else if (StartsWith(tag, "<Partition_Memory ") || StartsWith(tag, "<PartitionMemory ")) {
     ReadPartitionMemory(ctx, tag);
   } else if (StartsWith(tag, "<Module_Schedule") || StartsWith(tag, "<ModuleSchedule")) {
-    SkipElement(ctx, tag);
+    ParseModuleSchedule(ctx, tag);
   } else if (StartsWith(tag, "<Connection_Table") || StartsWith(tag, "<ConnectionTable")) {
-    SkipElement(ctx, tag);
+    ReadConnectionTable(ctx, tag);
   } else if (StartsWith(tag, "<MemoryBlocks") || StartsWith(tag, "<Memory_Blocks")) {
     ReadMemoryBlocks(ctx, tag);
   }

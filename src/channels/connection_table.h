@@ -1,0 +1,10 @@
+// The connection table: channels binding ports of different partitions.
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void ReadConnectionTable(TranslationContext& ctx, const char* tag_line);
+
+}  // namespace cfgxlate
