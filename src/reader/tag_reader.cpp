@@ -41,27 +41,25 @@ void SkipComment(TranslationContext& ctx) {
     stored += static_cast<char>(c);
   }
   if (stored != "<--") InvalidComment(ctx, stored);
-  size_t body = 0;
-  bool truncated = false;
+  // Only the start of the body is kept for the message; one character more
+  // tells whether "..." is due.
+  std::string body;
+  size_t length = 0;
   int previous = 0;
   for (;;) {
     int c = GetChar(r);
-    if (c == kEnd) InvalidComment(ctx, stored + "--");
+    if (c == kEnd) break;
     if (c == '\r' || c == '\n') continue;
     if (previous == '-' && c == '-') {
-      // The first "-" was stored as body; take it back.
-      if (!truncated) stored.pop_back();
+      --length;  // the first "-" belongs to the terminator
       break;
     }
     previous = c;
-    if (body < kCommentBodyLimit) {
-      stored += static_cast<char>(c);
-    } else if (!truncated) {
-      stored += "...";
-      truncated = true;
-    }
-    ++body;
+    if (body.size() <= kCommentBodyLimit) body += static_cast<char>(c);
+    ++length;
   }
+  stored += body.substr(0, std::min(length, kCommentBodyLimit));
+  if (length > kCommentBodyLimit) stored += "...";
   int after = GetChar(r);
   if (after != '>') {
     std::string shown = stored + "--";
