@@ -5,9 +5,7 @@
 namespace cfgxlate {
 
 void CheckInitialScheduleDefined(TranslationContext& ctx) {
-  for (const ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
-    if (schedule.InitialModuleSchedule) return;
-  }
+  if (ctx.model.schedules.InitialScheduleSeen) return;
   FatalError(ctx, "No Module_Schedule found with InitialModuleSchedule value of true");
 }
 
