@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/partitions.h"
@@ -31,9 +32,16 @@ struct ChannelRecord {
   std::vector<PortReference> Destinations;  // document order
 };
 
+// What a channel end names in one partition: the first sampling port with
+// the name, else the first queuing port, else the first connection.
+using PortNameIndex = std::unordered_map<std::string, PortReference>;
+
 struct ChannelModel {
   // Owns every channel, including the private channels of POSIX partitions.
   std::deque<ChannelRecord> Channels;
+  // Built once per partition, when a channel end first names it; the
+  // partition's ports are all read by then.
+  std::unordered_map<const PartitionRecord*, PortNameIndex> PortIndexes;
 };
 
 }  // namespace cfgxlate
