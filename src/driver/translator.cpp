@@ -2,6 +2,7 @@
 
 #include "driver/diagnostics.h"
 #include "driver/options.h"
+#include "gen/objtables/object_tables.h"
 #include "reader/module_element.h"
 #include "util/paths.h"
 
@@ -12,6 +13,7 @@ namespace {
 void RunPhases(TranslationContext& ctx) {
   DeriveSettings(ctx);
   ReadConfiguration(ctx);
+  GenerateObjectTables(ctx);
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+#include "gen/objtables/module_hm_table.h"
+
+namespace cfgxlate {
+
+void GenerateModuleHMTable(TranslationContext&) {}
+
+}  // namespace cfgxlate

@@ -1,0 +1,7 @@
+#include "gen/objtables/object_tables.h"
+
+namespace cfgxlate {
+
+void GenerateObjectTables(TranslationContext&) {}
+
+}  // namespace cfgxlate

@@ -1,0 +1,11 @@
+// The object tables: every object's number, "object_table.s" (or one file
+// per partition with -z), "kernel_additions.ld", then "module_hm_table.s".
+#pragma once
+
+#include "driver/context.h"
+
+namespace cfgxlate {
+
+void GenerateObjectTables(TranslationContext& ctx);
+
+}  // namespace cfgxlate

@@ -1,0 +1,46 @@
+#include "gen/output_file.h"
+
+#include "driver/diagnostics.h"
+#include "util/paths.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+std::string OutputPath(const TranslationContext& ctx, const std::string& file_name) {
+  return JoinOutputPath(ctx.settings.OutputDirectory, file_name);
+}
+
+void WriteOutputFile(TranslationContext& ctx, const std::string& file_name, const std::string& contents) {
+  const std::string path = OutputPath(ctx, file_name);
+  if (!ctx.fs.WriteFile(path, contents)) FatalError(ctx, "Unable to open file:", path.c_str());
+}
+
+void Verbose(TranslationContext& ctx, const std::string& text) {
+  switch (ctx.settings.Verbose) {
+    case VerboseStream::StandardOutput:
+      ctx.console.Out(text);
+      break;
+    case VerboseStream::StandardError:
+      ctx.console.Err(text);
+      break;
+    case VerboseStream::None:
+      break;
+  }
+}
+
+void EmitWord32(const ModuleSettings& settings, std::string& out, uint32_t value) {
+  const unsigned b0 = (value >> 24) & 0xFF, b1 = (value >> 16) & 0xFF, b2 = (value >> 8) & 0xFF, b3 = value & 0xFF;
+  if (settings.LittleEndian != 0) {
+    out += Format("\t.byte\t%u,%u,%u,%u\n", b3, b2, b1, b0);
+  } else {
+    out += Format("\t.byte\t%u,%u,%u,%u\n", b0, b1, b2, b3);
+  }
+}
+
+void EmitWord64(const ModuleSettings& settings, std::string& out, uint64_t value) {
+  const uint32_t high = static_cast<uint32_t>(value >> 32), low = static_cast<uint32_t>(value);
+  EmitWord32(settings, out, settings.LittleEndian != 0 ? low : high);
+  EmitWord32(settings, out, settings.LittleEndian != 0 ? high : low);
+}
+
+}  // namespace cfgxlate
