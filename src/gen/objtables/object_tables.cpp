@@ -1,7 +1,101 @@
+// The walk over the partitions that numbers their objects and writes their
+// tables, then the linker additions and the module HM tables.
 #include "gen/objtables/object_tables.h"
+
+#include <string>
+
+#include "gen/objtables/linker_additions.h"
+#include "gen/objtables/module_hm_table.h"
+#include "gen/objtables/partition_numbering.h"
+#include "gen/objtables/table_header.h"
+#include "gen/objtables/verbose_dump.h"
+#include "gen/output_file.h"
+#include "util/text.h"
 
 namespace cfgxlate {
 
-void GenerateObjectTables(TranslationContext&) {}
+namespace {
+
+struct TableFiles {
+  std::string main;  // object_table.s, or object_table_kernel.s with -z
+  std::string linker;
+};
+
+void WriteOpeningLines(TranslationContext& ctx, std::string& out, const PartitionRecord& partition, bool first) {
+  if (partition.KernelPartition != 0) {
+    if (!first) out += "\t.data\n";
+    out += "\t.globl\tARINC653KernelStartObject\n";
+    out += "ARINC653KernelStartObject:\n";
+    EmitWord32(ctx.settings, out, static_cast<uint32_t>(ctx.settings.KernelStartObject - 1));
+    out += "\t.balign\t8\n";
+    out += "\t.globl\tARINC653KernelObjectTable\n";
+    out += "ARINC653KernelObjectTable:\n";
+  } else if (ctx.settings.PerApplicationTables != 0) {
+    out += Format("# Virtual Object Table for partition %s\n", partition.PartitionName.c_str());
+    out += "\t.section\t\".arinc653start\",\"aw\"\n";
+  } else {
+    // The section is the table; the linker lines place it.
+    out += Format("\t.section\t\".mr_rweu_%s\",\"aw\"\n", partition.PartitionName.c_str());
+  }
+}
+
+void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, TableFiles& files,
+                            PartitionRecord& partition, bool first) {
+  const ModuleSettings& settings = ctx.settings;
+  const bool kernel = partition.KernelPartition != 0;
+  const bool own_file = settings.PerApplicationTables != 0 && !kernel;
+  std::string own_text;
+  std::string& out = own_file ? own_text : files.main;
+
+  PartitionNumbering numbering(partition, kernel ? settings.NextKernelObject : settings.FirstVirtualUserObject);
+  if (partition.NoObjects == 0) partition.PoolUnits += 16;
+
+  Verbose(ctx, VerboseTableStart(ctx, partition, TaskObjectsWord(partition)));
+  WriteOpeningLines(ctx, out, partition, first);
+  WriteHeaderBytes(ctx, out, partition);
+  if (HasPlainChannelPort(partition)) {
+    partition.PortTaskObject = static_cast<int32_t>(numbering.Allocate(2) + 1);
+    partition.PoolUnits += 4;
+  }
+  WriteHeaderWords(settings, out, partition);
+  WriteRecoveryActions(out, partition);
+
+  NumberPartitionObjects(ctx, run, partition, numbering);
+  const size_t entry_count = numbering.entries.size();
+  WritePartitionObjectList(ctx, out, partition, numbering.entries);
+
+  if (!kernel && settings.PerApplicationTables == 0) {
+    WriteLinkerAdditions(ctx, files.linker, partition, ObjectTableBytes(ctx, entry_count));
+  }
+  if (kernel) {
+    // Six free numbers in a row for the kernel objects the integrate file adds.
+    ctx.settings.NextKernelObject = static_cast<int32_t>(numbering.taken.FindFreeObjectNumbers(numbering.cursor, 6));
+  }
+  if (own_file) WriteOutputFile(ctx, "object_table_" + partition.PartitionName + ".s", own_text);
+  partition.PoolUnits += static_cast<int32_t>(numbering.cursor);
+}
+
+}  // namespace
+
+void GenerateObjectTables(TranslationContext& ctx) {
+  PartitionModel& partitions = ctx.model.partitions;
+  TableFiles files;
+  if (partitions.KernelPartitionSeen != 0) files.main += "\t.data\n\t.balign\t4\n";
+
+  ObjectTablesRun run;
+  bool first = true;
+  for (PartitionRecord& partition : partitions.Partitions) {
+    GeneratePartitionTable(ctx, run, files, partition, first);
+    first = false;
+  }
+
+  if (ctx.settings.PerApplicationTables != 0) {
+    WriteOutputFile(ctx, "object_table_kernel.s", files.main);
+  } else {
+    WriteOutputFile(ctx, "object_table.s", files.main);
+    WriteOutputFile(ctx, "kernel_additions.ld", files.linker);
+  }
+  GenerateModuleHMTable(ctx);
+}
 
 }  // namespace cfgxlate
