@@ -12,7 +12,11 @@ namespace {
 
 bool AtTagEnd(const char* p) { return *p == '\0' || *p == '>' || (p[0] == '/' && p[1] == '>'); }
 
-const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const char* p, const char* name) {
+// Scans the attributes after the word at `p` for the first whose name is
+// exactly `name` or, with `suffix` given, begins with `name` (the rest of the
+// name goes to `suffix`).
+const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const char* p, const char* name,
+                           std::string* suffix) {
   // Skip the element name (or the rest of the current word).
   while (*p != ' ') {
     if (AtTagEnd(p)) return nullptr;
@@ -22,12 +26,11 @@ const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const 
   for (;;) {
     while (*p == ' ') ++p;
     if (AtTagEnd(p)) return nullptr;
-    bool match = std::strncmp(p, name, name_length) == 0 && (p[name_length] == '=' || p[name_length] == ' ');
-    if (match) {
-      p += name_length;
-    } else {
-      while (*p != '\0' && *p != ' ' && *p != '=') ++p;
-    }
+    const char* attribute = p;
+    while (*p != '\0' && *p != ' ' && *p != '=') ++p;
+    const size_t attribute_length = static_cast<size_t>(p - attribute);
+    const bool match = std::strncmp(attribute, name, name_length) == 0 &&
+                       (suffix != nullptr ? attribute_length >= name_length : attribute_length == name_length);
     while (*p == ' ') ++p;
     if (*p != '=') FatalError(ctx, "XML tag line not well-formed:", tag_line);
     ++p;
@@ -36,7 +39,10 @@ const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const 
     const char* value = ++p;
     const char* close = std::strchr(value, '"');
     if (close == nullptr) FatalError(ctx, "XML tag line not well-formed:", tag_line);
-    if (match) return value;
+    if (match) {
+      if (suffix != nullptr) suffix->assign(attribute + name_length, attribute_length - name_length);
+      return value;
+    }
     p = close + 1;
   }
 }
@@ -82,11 +88,16 @@ constexpr uint64_t kLowestNegativeMagnitude = 2147483648u;
 }  // namespace
 
 const char* FindAttribute(TranslationContext& ctx, const char* tag_line, const char* name) {
-  return ScanAttributes(ctx, tag_line, tag_line, name);
+  return ScanAttributes(ctx, tag_line, tag_line, name, nullptr);
 }
 
 const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, const char* from, const char* name) {
-  return ScanAttributes(ctx, tag_line, from, name);
+  return ScanAttributes(ctx, tag_line, from, name, nullptr);
+}
+
+const char* FindAttributePrefixFrom(TranslationContext& ctx, const char* tag_line, const char* from,
+                                    const char* prefix, std::string* suffix) {
+  return ScanAttributes(ctx, tag_line, from, prefix, suffix);
 }
 
 std::string AttributeText(const char* value) {

@@ -18,6 +18,11 @@ const char* FindAttribute(TranslationContext& ctx, const char* tag_line, const c
 // after occurrence.
 const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, const char* from, const char* name);
 
+// The next attribute after the word at `from` whose name begins with
+// `prefix`; `suffix` receives the rest of its name.
+const char* FindAttributePrefixFrom(TranslationContext& ctx, const char* tag_line, const char* from,
+                                    const char* prefix, std::string* suffix);
+
 // A copy of a value (up to its closing quote).
 std::string AttributeText(const char* value);
 

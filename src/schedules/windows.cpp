@@ -1,6 +1,5 @@
 // Time windows of a Partition_Schedule: the window line, its user data
 // attributes and its WindowUserData children.
-#include <cstring>
 
 #include "driver/diagnostics.h"
 #include "reader/attributes.h"
@@ -15,38 +14,11 @@ namespace {
 
 constexpr char kUserDataPrefix[] = "WindowUserData";
 
-bool AtTagEnd(const char* p) { return *p == '\0' || *p == '>' || (p[0] == '/' && p[1] == '>'); }
-
-// The next attribute after `from` whose name begins with "WindowUserData",
-// scanned like any attribute lookup; `suffix` gets the rest of its name.
+// The next attribute after `from` whose name begins with "WindowUserData";
+// `suffix` gets the rest of its name.
 const char* FindUserDataAttribute(TranslationContext& ctx, const char* tag_line, const char* from,
                                   std::string* suffix) {
-  const char* p = from;
-  while (*p != ' ') {
-    if (AtTagEnd(p)) return nullptr;
-    ++p;
-  }
-  for (;;) {
-    while (*p == ' ') ++p;
-    if (AtTagEnd(p)) return nullptr;
-    const char* name = p;
-    while (*p != '\0' && *p != ' ' && *p != '=') ++p;
-    const size_t name_length = static_cast<size_t>(p - name);
-    while (*p == ' ') ++p;
-    if (*p != '=') FatalError(ctx, "XML tag line not well-formed:", tag_line);
-    ++p;
-    while (*p == ' ') ++p;
-    if (*p != '"') FatalError(ctx, "XML tag line not well-formed:", tag_line);
-    const char* value = ++p;
-    const char* close = std::strchr(value, '"');
-    if (close == nullptr) FatalError(ctx, "XML tag line not well-formed:", tag_line);
-    const size_t prefix_length = sizeof(kUserDataPrefix) - 1;
-    if (name_length >= prefix_length && std::strncmp(name, kUserDataPrefix, prefix_length) == 0) {
-      suffix->assign(name + prefix_length, name_length - prefix_length);
-      return value;
-    }
-    p = close + 1;
-  }
+  return FindAttributePrefixFrom(ctx, tag_line, from, kUserDataPrefix, suffix);
 }
 
 void ReadUserDataAttributes(TranslationContext& ctx, PartitionScheduleScope& scope, const char* tag_line,
