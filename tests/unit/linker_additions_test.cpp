@@ -116,6 +116,14 @@ TEST(LinkerAdditions, PageSizeAndFileSet) {
   fs.files["config.xml"] = Module(1, 1);
   ASSERT_EQ(RunCommand(fs, {"-m", "-q0", "-z", "config.xml"}).status, 0);
   EXPECT_EQ(fs.files.count("kernel_additions.ld"), 0u);
+
+  // A module whose only partition is the kernel partition still gets the
+  // file, empty.
+  MemoryFileSystem kernel_only;
+  kernel_only.files["config.xml"] = Module(1, 1, " KernelPartition=\"true\"");
+  ASSERT_EQ(RunCommand(kernel_only, {"-m", "-q0", "config.xml"}).status, 0);
+  ASSERT_EQ(kernel_only.files.count("kernel_additions.ld"), 1u);
+  EXPECT_EQ(kernel_only.files["kernel_additions.ld"], "");
 }
 
 }  // namespace
