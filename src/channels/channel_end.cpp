@@ -1,6 +1,5 @@
 #include "channels/channel_end.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -14,19 +13,6 @@
 namespace cfgxlate {
 
 namespace {
-
-// The attribute is compared over the length of the partition's name,
-// ignoring case, with a blank standing for '_', and must end right there.
-bool PartitionNameMatches(const char* value, const std::string& name) {
-  for (size_t i = 0; i < name.size(); ++i) {
-    const char given = value[i];
-    if (given == '"') return false;
-    const bool same =
-        std::tolower(static_cast<unsigned char>(given)) == std::tolower(static_cast<unsigned char>(name[i]));
-    if (!same && !(given == ' ' && name[i] == '_')) return false;
-  }
-  return value[name.size()] == '"';
-}
 
 PortReference ResolveEnd(TranslationContext& ctx, const char* tag_line) {
   const char* identifier = FindAttribute(ctx, tag_line, "PartitionIdentifier");

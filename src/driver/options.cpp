@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "driver/diagnostics.h"
+#include "util/numbers.h"
 #include "util/paths.h"
 
 namespace cfgxlate {
@@ -81,11 +82,6 @@ void ReadDecimal(const char* text, int32_t* target) {
   }
   uint64_t bits = negative ? (~magnitude + 1) : magnitude;
   *target = static_cast<int32_t>(static_cast<uint32_t>(bits & 0xFFFFFFFFu));
-}
-
-// Wrapping addition for derived object numbers.
-int32_t AddWrapping(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
 }  // namespace

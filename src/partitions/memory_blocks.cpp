@@ -10,19 +10,14 @@ namespace cfgxlate {
 
 namespace {
 
-const char* FindEither(TranslationContext& ctx, const char* tag_line, const char* name, const char* alternative) {
-  const char* value = FindAttribute(ctx, tag_line, name);
-  return value != nullptr ? value : FindAttribute(ctx, tag_line, alternative);
-}
-
 // The partition a block belongs to: by name first, then by identifier,
 // which must agree with the name when both are given.
 PartitionRecord& BlockPartition(TranslationContext& ctx, const char* tag_line) {
   PartitionRecord* partition = nullptr;
-  if (const char* name = FindEither(ctx, tag_line, "PartitionNameRef", "PartitionName")) {
+  if (const char* name = FindAttributeEither(ctx, tag_line, "PartitionNameRef", "PartitionName")) {
     partition = FindPartitionByLookupName(ctx.model.partitions, BlanksToUnderscores(AttributeText(name)));
   }
-  const char* identifier_value = FindEither(ctx, tag_line, "PartitionID", "PartitionIdentifier");
+  const char* identifier_value = FindAttributeEither(ctx, tag_line, "PartitionID", "PartitionIdentifier");
   if (identifier_value == nullptr && partition == nullptr) {
     FatalError(ctx, "MemoryBlock specification missing valid PartitionID and PartitionNameRef:", tag_line);
   }
@@ -53,7 +48,7 @@ void ReadMemoryBlock(TranslationContext& ctx, const char* tag_line) {
   block.Name = std::move(block_name);
   block.Flags = kRegionNamed | kRegionIsMemoryBlock;
 
-  if (const char* size = FindEither(ctx, tag_line, "SizeBytes", "Size")) {
+  if (const char* size = FindAttributeEither(ctx, tag_line, "SizeBytes", "Size")) {
     block.Size = static_cast<uint64_t>(ParseDecOrHex64(ctx, size, tag_line));
   }
 

@@ -11,12 +11,6 @@ namespace cfgxlate {
 
 namespace {
 
-// The value of `name`, or of `alternative` when `name` is absent.
-const char* FindEither(TranslationContext& ctx, const char* tag_line, const char* name, const char* alternative) {
-  const char* value = FindAttribute(ctx, tag_line, name);
-  return value != nullptr ? value : FindAttribute(ctx, tag_line, alternative);
-}
-
 void ReadRegionBoolean(TranslationContext& ctx, MemoryRegionRecord& region, const char* tag_line, const char* name,
                        const char* message, uint8_t value_bit, uint8_t given_bit) {
   const char* value = FindAttribute(ctx, tag_line, name);
@@ -41,13 +35,13 @@ void ReadMemoryRegion(TranslationContext& ctx, const char* tag_line, PartitionRe
   MemoryRegionRecord& region = partition.MemoryRegions.emplace_back();
   region.Access3 |= type_bits;
 
-  if (const char* size = FindEither(ctx, tag_line, "SizeBytes", "Size")) {
+  if (const char* size = FindAttributeEither(ctx, tag_line, "SizeBytes", "Size")) {
     region.Size = static_cast<uint64_t>(ParseDecOrHex64(ctx, size, tag_line));
   } else if (requirement) {
     FatalError(ctx, "Required Size or SizeBytes field missing:", tag_line);
   }
 
-  const char* name = FindEither(ctx, tag_line, "RegionName", "Name");
+  const char* name = FindAttributeEither(ctx, tag_line, "RegionName", "Name");
   if (name == nullptr) FatalError(ctx, "Required Name or RegionName field missing:", tag_line);
   region.Name = BlanksToUnderscores(AttributeText(name));
   region.Flags |= kRegionNamed;
@@ -67,7 +61,7 @@ void ReadCommonMemoryAttributes(TranslationContext& ctx, MemoryRegionRecord& reg
     region.AlignmentValue = static_cast<uint64_t>(ParseDecOrHex64(ctx, alignment, tag_line));
   }
 
-  if (const char* physical = FindEither(ctx, tag_line, "PhysicalAddress", "Address")) {
+  if (const char* physical = FindAttributeEither(ctx, tag_line, "PhysicalAddress", "Address")) {
     region.PhysicalAddress = static_cast<uint64_t>(ParseDecOrHex64(ctx, physical, tag_line));
   } else {
     // A Type only means something for memory at a fixed physical place.
@@ -94,12 +88,12 @@ void ReadCommonMemoryAttributes(TranslationContext& ctx, MemoryRegionRecord& reg
   ReadRegionBoolean(ctx, region, tag_line, "UsedByKernelTask",
                     "Invalid UsedByKernelTask value: ", kRegionUsedByKernelTaskValue, kRegionUsedByKernelTaskGiven);
 
-  if (const char* core = FindEither(ctx, tag_line, "CoreId", "CoreID")) {
+  if (const char* core = FindAttributeEither(ctx, tag_line, "CoreId", "CoreID")) {
     region.CoreId = static_cast<uint32_t>(ParseDecOrHex(ctx, core, tag_line));
     region.Flags |= kRegionCoreIdGiven;
   }
 
-  if (const char* access = FindEither(ctx, tag_line, "Access", "AccessRights")) {
+  if (const char* access = FindAttributeEither(ctx, tag_line, "Access", "AccessRights")) {
     ParseMemoryAccess(ctx, region, access, tag_line);
   } else if (access_required) {
     FatalError(ctx, "Required Access or AccessRights field missing:", tag_line);

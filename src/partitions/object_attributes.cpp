@@ -52,8 +52,7 @@ uint8_t ReadUsedByFlags(TranslationContext& ctx, const char* tag_line) {
 }
 
 void ReadCoreId(TranslationContext& ctx, const char* tag_line, uint8_t& flags, int32_t& core_id) {
-  const char* value = FindAttribute(ctx, tag_line, "CoreId");
-  if (value == nullptr) value = FindAttribute(ctx, tag_line, "CoreID");
+  const char* value = FindAttributeEither(ctx, tag_line, "CoreId", "CoreID");
   if (value == nullptr) return;
   core_id = ParseDecOrHex(ctx, value, tag_line);
   flags |= kCoreIdGiven;

@@ -11,26 +11,15 @@
 #include "partitions/ports.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
+#include "util/numbers.h"
 #include "util/text.h"
 
 namespace cfgxlate {
 
 namespace {
 
-// Object numbers and counts come from the user; they wrap instead of
-// overflowing.
-int32_t AddWrapping(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-
 bool EndsWithEmptyElement(std::string_view tag_line) {
   return tag_line.size() >= 2 && tag_line.substr(tag_line.size() - 2) == "/>";
-}
-
-// An attribute that has a second, alternative name.
-const char* FindEither(TranslationContext& ctx, const char* tag_line, const char* name, const char* alternative) {
-  const char* value = FindAttribute(ctx, tag_line, name);
-  return value != nullptr ? value : FindAttribute(ctx, tag_line, alternative);
 }
 
 // Reads an optional boolean into `field`; true when the attribute was given.
@@ -122,7 +111,7 @@ void ReadFilesAndLanguage(TranslationContext& ctx, const char* tag_line, Partiti
       FatalError(ctx, "Invalid Language specifier", "Must be one of \"C\", \"C++\", \"Ada\" or \"None\"", tag_line);
     }
   }
-  ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "SetTaskLockPriority", "SetProcessLockPriority"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "SetTaskLockPriority", "SetProcessLockPriority"),
               "Invalid SetTaskLockPriority or SetProcessLockPriority value: ", p.SetTaskLockPriority);
 }
 
@@ -172,9 +161,9 @@ void ReadStartAttributes(TranslationContext& ctx, const char* tag_line, Partitio
 // Whether the partition is an ARINC 653 partition. ErrorProcessObject 0
 // records that it was made one without ARINC 653 objects.
 void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "ARINC653HM", "ARINCHM"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653HM", "ARINCHM"),
               "Invalid ARINC653HM or ARINCHM value: ", p.ARINC653HM);
-  ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "ARINC653Ports", "ARINCPorts"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653Ports", "ARINCPorts"),
               "Invalid ARINC653Ports or ARINCPorts value: ", p.ARINC653Ports);
   if (ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "NoObjects"), "Invalid NoObjects value: ", p.NoObjects)) {
     if (p.NoObjects != 0 && p.ARINC653HM == 0) {
@@ -187,7 +176,7 @@ void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionR
     }
   }
   int32_t arinc = 0;
-  if (ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "ARINC653Partition", "ARINCPartition"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653Partition", "ARINCPartition"),
                   "Invalid ARINC653Partition or ARINCPartition value: ", arinc)) {
     p.NoObjects = arinc != 0 ? 0 : 1;
     if (arinc != 0 && p.ErrorProcessObject == 0) {
@@ -200,7 +189,7 @@ void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionR
   }
   ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "POSIXPartition"),
               "Invalid POSIXPartition value: ", p.POSIXPartition);
-  if (ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "FACEClockWritePermissions", "FACEClockWritePermission"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "FACEClockWritePermissions", "FACEClockWritePermission"),
                   "Invalid FACEClockWritePermissions value: ", p.FACEClockWritePermissions)) {
     p.FACEClockSpecified = 1;
   }
@@ -317,7 +306,7 @@ int32_t MatchKeyword(const char* value, const char* const* keywords, int32_t cou
 }
 
 void ReadAffinityAndLocking(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  if (ReadBoolean(ctx, tag_line, FindEither(ctx, tag_line, "SetTaskCoreAffinity", "SetProcessCoreAffinity"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "SetTaskCoreAffinity", "SetProcessCoreAffinity"),
                   "Invalid SetTaskCoreAffinity/SetProcessCoreAffinity value: ", p.SetTaskCoreAffinity) &&
       p.SetTaskCoreAffinity == 0 && (p.NoObjects == 0 || p.ARINC653HM != 0)) {
     FatalError(ctx, "SetTaskCoreAffinity/SetProcessCoreAffinity cannot be",

@@ -1,5 +1,7 @@
 #include "partitions/partition_lookup.h"
 
+#include <cctype>
+
 namespace cfgxlate {
 
 void RegisterPartition(PartitionModel& model, PartitionRecord& partition) {
@@ -16,6 +18,22 @@ PartitionRecord* FindPartitionByIdentifier(PartitionModel& model, int32_t identi
 PartitionRecord* FindPartitionByLookupName(PartitionModel& model, const std::string& name) {
   auto it = model.FirstByLookupName.find(name);
   return it == model.FirstByLookupName.end() ? nullptr : it->second;
+}
+
+const char* MatchPartitionName(const char* value, const std::string& name) {
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char given = value[i];
+    if (given == '"' || given == '\0') return nullptr;
+    const bool same =
+        std::tolower(static_cast<unsigned char>(given)) == std::tolower(static_cast<unsigned char>(name[i]));
+    if (!same && !(given == ' ' && name[i] == '_')) return nullptr;
+  }
+  return value + name.size();
+}
+
+bool PartitionNameMatches(const char* value, const std::string& name) {
+  const char* end = MatchPartitionName(value, name);
+  return end != nullptr && *end == '"';
 }
 
 }  // namespace cfgxlate

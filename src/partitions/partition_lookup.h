@@ -16,4 +16,13 @@ PartitionRecord* FindPartitionByIdentifier(PartitionModel& model, int32_t identi
 // Exact match on the lookup name (the user's name for the kernel partition).
 PartitionRecord* FindPartitionByLookupName(PartitionModel& model, const std::string& name);
 
+// A PartitionName attribute against a stored name, over the stored name's
+// length: letters compare ignoring case and a blank stands for the "_" that
+// replaced it. Returns the position after the compared characters, or
+// nullptr on a mismatch (also when the value is shorter).
+const char* MatchPartitionName(const char* value, const std::string& name);
+
+// The same, and the value must end there.
+bool PartitionNameMatches(const char* value, const std::string& name);
+
 }  // namespace cfgxlate

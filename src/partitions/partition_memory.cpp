@@ -1,6 +1,5 @@
 #include "partitions/partition_memory.h"
 
-#include <cctype>
 
 #include "driver/diagnostics.h"
 #include "partitions/memory_regions.h"
@@ -13,23 +12,10 @@ namespace cfgxlate {
 
 namespace {
 
-// Compares over the stored name's length, ignoring case; a blank in the
-// value stands for the underscore it became when the name was stored.
-bool NameCharactersMatch(const char* value, const std::string& stored) {
-  for (size_t i = 0; i < stored.size(); ++i) {
-    const char v = value[i];
-    if (v == '"') return false;  // the value is shorter
-    const bool same =
-        std::tolower(static_cast<unsigned char>(v)) == std::tolower(static_cast<unsigned char>(stored[i]));
-    if (!same && !(v == ' ' && stored[i] == '_')) return false;
-  }
-  return true;
-}
-
 void CheckPartitionName(TranslationContext& ctx, const char* value, const PartitionRecord& partition,
                         const char* tag_line) {
   const std::string& stored = partition.LookupName();
-  if (!NameCharactersMatch(value, stored)) {
+  if (MatchPartitionName(value, stored) == nullptr) {
     FatalError(ctx,
                partition.KernelPartition != 0
                    ? "PartitionName and PartitionIdentifier do not specify the same partition in Partition_Memory "

@@ -100,6 +100,12 @@ const char* FindAttributePrefixFrom(TranslationContext& ctx, const char* tag_lin
   return ScanAttributes(ctx, tag_line, from, prefix, suffix);
 }
 
+const char* FindAttributeEither(TranslationContext& ctx, const char* tag_line, const char* name,
+                                const char* alternative) {
+  const char* value = FindAttribute(ctx, tag_line, name);
+  return value != nullptr ? value : FindAttribute(ctx, tag_line, alternative);
+}
+
 std::string AttributeText(const char* value) {
   const char* close = std::strchr(value, '"');
   return close == nullptr ? std::string(value) : std::string(value, static_cast<size_t>(close - value));

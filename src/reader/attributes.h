@@ -23,6 +23,10 @@ const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, con
 const char* FindAttributePrefixFrom(TranslationContext& ctx, const char* tag_line, const char* from,
                                     const char* prefix, std::string* suffix);
 
+// The value of `name`, or of `alternative` when `name` is absent.
+const char* FindAttributeEither(TranslationContext& ctx, const char* tag_line, const char* name,
+                                const char* alternative);
+
 // A copy of a value (up to its closing quote).
 std::string AttributeText(const char* value);
 

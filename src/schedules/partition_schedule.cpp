@@ -1,6 +1,5 @@
 #include "schedules/partition_schedule.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "driver/diagnostics.h"
@@ -12,20 +11,6 @@
 namespace cfgxlate {
 
 namespace {
-
-// PartitionName on a Partition_Schedule: letter case is ignored and a blank
-// stands for the "_" that replaced it in the stored name.
-bool PartitionNameMatches(const char* value, const std::string& name) {
-  const std::string given = AttributeText(value);
-  if (given.size() != name.size()) return false;
-  for (size_t i = 0; i < given.size(); ++i) {
-    const char c = given[i] == ' ' ? '_' : given[i];
-    if (std::tolower(static_cast<unsigned char>(c)) != std::tolower(static_cast<unsigned char>(name[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
