@@ -2,7 +2,9 @@
 
 #include "driver/diagnostics.h"
 #include "driver/options.h"
+#include "gen/integrate/integrate_file.h"
 #include "gen/objtables/object_tables.h"
+#include "gen/side/side_tables.h"
 #include "reader/module_element.h"
 #include "util/paths.h"
 
@@ -14,6 +16,9 @@ void RunPhases(TranslationContext& ctx) {
   DeriveSettings(ctx);
   ReadConfiguration(ctx);
   GenerateObjectTables(ctx);
+  WriteIntegrateFile(ctx);
+  if (ctx.model.partitions.ShadowTableWanted != 0) WriteShadowTable(ctx);
+  if (ctx.model.partitions.ClientTableWanted != 0) WriteClientTable(ctx);
 }
 
 }  // namespace

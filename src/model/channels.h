@@ -42,6 +42,9 @@ struct ChannelModel {
   // Built once per partition, when a channel end first names it; the
   // partition's ports are all read by then.
   std::unordered_map<const PartitionRecord*, PortNameIndex> PortIndexes;
+  // Suspension devices of shared-memory queues, numbered by the integrate
+  // file two per channel.
+  int32_t NextSuspensionDevice = 1;
 };
 
 }  // namespace cfgxlate

@@ -151,7 +151,7 @@ TEST(ObjectTableNumbering, FreeRunsSkipExplicitNumbers) {
   partition.Semaphores.back().ObjectNumber = 34;
   partition.MemoryRegions.push_back(MemoryRegionRecord{});
   partition.MemoryRegions.back().ObjectNumber = 34;
-  TakenObjectNumbers taken(partition);
+  TakenObjectNumbers taken(ReservedObjectNumbers(partition));
   EXPECT_EQ(taken.Numbers(), (std::vector<int64_t>{30, 31, 34}));
   EXPECT_EQ(taken.FindFreeObjectNumbers(28, 0), 28);
   EXPECT_EQ(taken.FindFreeObjectNumbers(28, 2), 28);

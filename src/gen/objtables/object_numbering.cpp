@@ -1,6 +1,7 @@
 #include "gen/objtables/object_numbering.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cfgxlate {
 
@@ -12,13 +13,14 @@ bool ProcessTakesTwoNumbers(const ProcessRecord& process) {
   return process.ClearStack != 0 || process.FastPacketCache != 0 || process.StackPhysicalAddress != 0;
 }
 
-TakenObjectNumbers::TakenObjectNumbers(const PartitionRecord& partition) {
-  auto add = [this](int32_t number) {
-    if (number != -1) numbers_.push_back(number);
+std::vector<int64_t> ReservedObjectNumbers(const PartitionRecord& partition) {
+  std::vector<int64_t> numbers;
+  auto add = [&numbers](int32_t number) {
+    if (number != -1) numbers.push_back(number);
   };
   for (const TaskRecord& task : partition.Tasks) {
     add(task.ObjectNumber);
-    if (task.ObjectNumber != -1 && TaskTakesTwoNumbers(task)) numbers_.push_back(int64_t{task.ObjectNumber} - 1);
+    if (task.ObjectNumber != -1 && TaskTakesTwoNumbers(task)) numbers.push_back(int64_t{task.ObjectNumber} - 1);
   }
   for (const ConnectionRecord& connection : partition.Connections) add(connection.ObjectNumber);
   for (const IODeviceRecord& device : partition.IODevices) add(device.ObjectNumber);
@@ -26,6 +28,14 @@ TakenObjectNumbers::TakenObjectNumbers(const PartitionRecord& partition) {
   for (const LinkRecord& link : partition.Links) add(link.ObjectNumber);
   for (const ClockRecord& clock : partition.Clocks) add(clock.ObjectNumber);
   for (const MemoryRegionRecord& region : partition.MemoryRegions) add(region.ObjectNumber);
+  // The error process group may be moved into the automatic range.
+  if (partition.ErrorProcessObject != 0) {
+    for (int64_t i = 0; i < 4; ++i) numbers.push_back(int64_t{partition.ErrorProcessObject} + i);
+  }
+  return numbers;
+}
+
+TakenObjectNumbers::TakenObjectNumbers(std::vector<int64_t> numbers) : numbers_(std::move(numbers)) {
   std::sort(numbers_.begin(), numbers_.end());
   numbers_.erase(std::unique(numbers_.begin(), numbers_.end()), numbers_.end());
 }

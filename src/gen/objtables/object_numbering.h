@@ -10,11 +10,11 @@
 
 namespace cfgxlate {
 
-// Every number a partition's objects hold explicitly, kept sorted in one
-// place so that further reservations can be added to it later.
+// Numbers already held in one block of objects, and the search for free
+// runs of numbers among them.
 class TakenObjectNumbers {
  public:
-  explicit TakenObjectNumbers(const PartitionRecord& partition);
+  explicit TakenObjectNumbers(std::vector<int64_t> numbers);
 
   // The smallest s >= start such that none of s .. s+count-1 is taken;
   // start itself when count is 0. Searches begin where the previous one
@@ -29,6 +29,11 @@ class TakenObjectNumbers {
   int64_t last_start_ = INT64_MIN;
   size_t position_ = 0;  // first taken number >= last_start_
 };
+
+// The numbers a partition's automatic numbering must avoid: every explicit
+// ObjectNumber (with the stack number below a task's own) and the error
+// process group E .. E+3.
+std::vector<int64_t> ReservedObjectNumbers(const PartitionRecord& partition);
 
 // A task with ClearStack, FastPacketCache or a physical stack address takes
 // a second number just below its own.

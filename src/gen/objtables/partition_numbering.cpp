@@ -35,9 +35,10 @@ int32_t ExplicitOrNext(PartitionNumbering& numbering, int32_t object_number) {
 void NumberProcesses(TranslationContext& ctx, PartitionRecord& partition, PartitionNumbering& numbering) {
   Heading(ctx, !partition.Processes.empty(), "\t\tProcesses:\n");
   for (ProcessRecord& process : partition.Processes) {
-    // The number below a process's own is left free for its stack set-up.
-    if (ProcessTakesTwoNumbers(process)) ++numbering.cursor;
-    process.ObjectIndex = static_cast<int32_t>(numbering.Allocate(1));
+    // The number below a process's own is its stack region's, so both must
+    // be free.
+    process.ObjectIndex = ProcessTakesTwoNumbers(process) ? static_cast<int32_t>(numbering.Allocate(2) + 1)
+                                                          : static_cast<int32_t>(numbering.Allocate(1));
     partition.PoolUnits += 16;
     ObjectEntry entry = MakeObjectEntry(ctx, process.Name, kKindProcess);
     entry.ObjectIndex = process.ObjectIndex;
@@ -89,8 +90,11 @@ void NumberSamplingPort(TranslationContext& ctx, ObjectTablesRun& run, Partition
     port.ObjectIndex = ProcedureNumber(run, port.PortMapping);
   } else if (channel->TransferMode == kSharedMemoryTransfer) {
     kind = kKindSamplingSharedMemory;
-    const int64_t number = numbering.taken.FindFreeObjectNumbers(numbering.cursor, 1);
-    numbering.cursor = number + (source ? destinations : 1);
+    // One number per destination, all free (a source without destinations
+    // still needs one free number).
+    const int64_t count = source ? destinations : 1;
+    const int64_t number = numbering.taken.FindFreeObjectNumbers(numbering.cursor, count > 0 ? count : 1);
+    numbering.cursor = number + count;
     port.ObjectIndex = static_cast<int32_t>(number);
     partition.PoolUnits += source ? destinations : 1;
   } else {

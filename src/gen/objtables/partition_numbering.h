@@ -19,7 +19,7 @@ struct ObjectTablesRun {
 
 struct PartitionNumbering {
   explicit PartitionNumbering(const PartitionRecord& partition, int64_t first)
-      : taken(partition), cursor(first) {}
+      : taken(ReservedObjectNumbers(partition)), cursor(first) {}
 
   // The first of n free numbers at or after the cursor; the cursor moves
   // past them.

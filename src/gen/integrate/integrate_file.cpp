@@ -1,0 +1,114 @@
+// The integrate file as a whole: its top-level order, the kernel header and
+// the AddressSpace headers.
+#include "gen/integrate/integrate_file.h"
+
+#include "driver/diagnostics.h"
+#include "gen/integrate/address_space_objects.h"
+#include "gen/integrate/kernel_objects.h"
+#include "gen/integrate/memory_pool.h"
+#include "gen/integrate/partition_schedules.h"
+#include "gen/output_file.h"
+#include "util/paths.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+namespace {
+
+PartitionRecord* KernelPartition(TranslationContext& ctx) {
+  for (PartitionRecord& partition : ctx.model.partitions.Partitions) {
+    if (partition.KernelPartition != 0) return &partition;
+  }
+  return nullptr;
+}
+
+void WriteBooleanSetting(std::string& out, const char* line_start, int32_t value) {
+  if (value == 0) out += Format("%sfalse\n", line_start);
+  if (value == 1) out += Format("%strue\n", line_start);
+}
+
+void WriteKernelHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
+  if (kernel == nullptr) {
+    out += "\tFilename\tKernelFile\n";
+    return;
+  }
+  out += Format("\tFilename\t%s\n", kernel->FileName.c_str());
+  if (kernel->HeaderFileNameGiven) out += Format("\tHeaderFilename\t%s\n", kernel->HeaderFileName.c_str());
+  WriteBooleanSetting(out, "\tSetTaskCoreAffinity\t", kernel->SetTaskCoreAffinity);
+  WriteBooleanSetting(out, "\tSetTaskLockPriority\t", kernel->SetTaskLockPriority);
+  const std::vector<CoreAGLockPriorityEntry>& priorities = ctx.settings.CoreAGLockPriorities;
+  if (!priorities.empty()) {
+    out += "\tCoreAGLockPriorityTable\n";
+    for (const CoreAGLockPriorityEntry& entry : priorities) out += Format("\t\t%s\n", entry.Text.c_str());
+    out += "\tEndCoreAGLockPriorityTable\n";
+  }
+}
+
+void WriteAddressSpaceHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord& p) {
+  const char* name = p.PartitionName.c_str();
+  out += Format("\nAddressSpace\t\t%s\n", name);
+  out += Format("\tFilename\t%s\n", p.FileNameGiven ? p.FileName.c_str() : name);
+  WriteBooleanSetting(out, "\tSetTaskCoreAffinity\t", p.SetTaskCoreAffinity);
+  if (p.NoObjects == 0) {
+    out += Format("\tMaximumPriority\t%d\n", 255);
+  } else if (p.MaximumPriority != 0) {
+    out += Format("\tMaximumPriority\t%d\n", p.MaximumPriority);
+  } else if (!p.MaximumPrioritySymbol.empty()) {
+    out += Format("\tMaximumPriority\t%s\n", p.MaximumPrioritySymbol.c_str());
+  }
+  if (p.MemoryPoolSize != 0) {
+    if (p.MemoryPoolPhysicalAddress == 0) {
+      out += Format("\tMemoryPoolSize\t0x%x\n", static_cast<unsigned>(p.MemoryPoolSize));
+    } else {
+      out += Format("\tMemoryPoolMemoryRegionName\tMR_%s_MemoryPool\n", name);
+    }
+  }
+  const std::string& language = p.LanguageGiven ? p.Language : ctx.settings.DefaultLanguage;
+  out += Format("\tLanguage\t%s\n", language.c_str());
+  if (p.HeaderFileNameGiven) {
+    out += Format("\tHeaderFilename\t%s\n", p.HeaderFileName.c_str());
+  } else {
+    out += Format("\tHeaderFilename\t%s.%s\n", name, language == "Ada" ? "ads" : "h");
+  }
+  if (p.Shadow != 0) out += "\tShadow\t\tTrue\n";
+  WriteBooleanSetting(out, "\tSetTaskLockPriority\t", p.SetTaskLockPriority);
+  if (p.DebuggerMayHaltGiven) out += Format("\tDebuggerMayHalt\t%s\n", p.DebuggerMayHalt.c_str());
+  if (p.IsVMDomainSpecified != 0) out += Format("\tIsVMDomain\t%s\n", p.IsVMDomain != 0 ? "true" : "false");
+  if (p.IsIODomainSpecified != 0) out += Format("\tIsIODomain\t%s\n", p.IsIODomain != 0 ? "true" : "false");
+}
+
+std::string IntegrateFilePath(const ModuleSettings& settings) {
+  if (settings.OutputDirectory.empty()) return settings.IntegrateFileName;
+  return JoinOutputPath(settings.OutputDirectory, BaseName(settings.IntegrateFileName));
+}
+
+}  // namespace
+
+void WriteIntegrateFile(TranslationContext& ctx) {
+  const std::string path = IntegrateFilePath(ctx.settings);
+  ctx.IntegrateFileInProgress = path;
+
+  std::string out;
+  const ModuleSettings& settings = ctx.settings;
+  if (settings.IncludeNameSet) out += Format("%%include \"%s\"\n", settings.IncludeName.c_str());
+  if (settings.TargetSet) out += Format("Target\t%s\n", settings.Target.c_str());
+  out += "Kernel\n";
+  PartitionRecord* kernel = KernelPartition(ctx);
+  WriteKernelHeader(ctx, out, kernel);
+  CheckMemoryPools(ctx);
+  WriteKernelObjects(ctx, out);
+  WritePartitionSchedules(ctx, out);
+  if (kernel != nullptr) WriteAddressSpaceObjects(ctx, out, *kernel);
+  out += "EndKernel\n";
+  for (PartitionRecord& partition : ctx.model.partitions.Partitions) {
+    if (partition.KernelPartition != 0) continue;
+    WriteAddressSpaceHeader(ctx, out, partition);
+    WriteAddressSpaceObjects(ctx, out, partition);
+    out += "EndAddressSpace\n";
+  }
+
+  if (!ctx.fs.WriteFile(path, out)) FatalError(ctx, "Unable to open file:", path.c_str());
+  ctx.IntegrateFileInProgress.clear();
+}
+
+}  // namespace cfgxlate

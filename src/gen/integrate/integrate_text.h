@@ -1,0 +1,26 @@
+// Line helpers shared by the integrate-file writers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/settings.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+inline void BeginObject(std::string& out, int32_t number) { out += Format("\tObject\t%d\n", number); }
+inline void EndObject(std::string& out) { out += "\tEndObject\n"; }
+
+// value rounded up to a multiple of the page size, in 32-bit arithmetic.
+inline uint32_t PageRound(const ModuleSettings& settings, uint32_t value) {
+  const uint32_t page = static_cast<uint32_t>(settings.PageSize);
+  return ((value + page - 1) / page) * page;
+}
+
+// A stack length: the size plus a 500-byte margin, page-rounded.
+inline uint32_t StackRound(const ModuleSettings& settings, uint32_t size) {
+  return PageRound(settings, size + 500);
+}
+
+}  // namespace cfgxlate

@@ -1,0 +1,148 @@
+#include "gen/integrate/kernel_port_objects.h"
+
+#include "driver/diagnostics.h"
+#include "gen/integrate/integrate_text.h"
+#include "model/channels.h"
+
+namespace cfgxlate {
+
+namespace {
+
+bool InKernel(const PartitionRecord* partition) { return partition != nullptr && partition->KernelPartition != 0; }
+
+// Only with multiple-core support; says whether a kernel task uses the end.
+void UsedByKernelTaskRule(const ModuleSettings& settings, std::string& out, bool rule) {
+  if (settings.MultiCore == 0) return;
+  out += rule ? "\t\tUsedByKernelTask\ttrue\n" : "\t\tUsedByKernelTask\tfalse\n";
+}
+
+// Both ends of plain and shared-memory channels must lie in this module.
+bool MissingPeer(const ChannelRecord& channel, bool source) {
+  return source ? channel.Destinations.empty() : channel.Source.IsNone();
+}
+
+void WriteConnectionPair(const ModuleSettings& settings, std::string& out, int32_t number, bool source_in_kernel,
+                         bool destination_in_kernel) {
+  BeginObject(out, number);
+  out += "\t\tConnection\tKernelSpace\n";
+  UsedByKernelTaskRule(settings, out, source_in_kernel);
+  out += Format("\t\tOtherObjectNumber\t%d\n", number + 1);
+  if (settings.OneWayConnections != 0) out += "\t\tOneWay\t\tTrue\n";
+  EndObject(out);
+  BeginObject(out, number + 1);
+  out += "\t\tConnection\tKernelSpace\n";
+  UsedByKernelTaskRule(settings, out, destination_in_kernel);
+  out += Format("\t\tOtherObjectNumber\t%d\n", number);
+  EndObject(out);
+}
+
+void WriteSharedRegionTail(std::string& out, uint32_t length) {
+  out += Format("\t\tLength\t\t%d\n", static_cast<int32_t>(length));
+  out += "\t\tClear\t\ttrue\n";
+  out += "\t\tPaged\t\tfalse\n";
+}
+
+uint32_t RoundUp64(uint32_t value) { return (value + 63) / 64 * 64; }
+
+void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+                         SamplingPortRecord& port) {
+  const ModuleSettings& settings = ctx.settings;
+  ChannelRecord& channel = *port.Channel;
+  const int64_t destinations = static_cast<int64_t>(channel.Destinations.size());
+  if (channel.TransferMode == kPlainTransfer) {
+    // One run of pairs: the address spaces count through them by twos.
+    int32_t number = numbering.Allocate(2 * destinations);
+    port.KernelObjectNumber = number;
+    for (PortReference& destination : channel.Destinations) {
+      WriteConnectionPair(settings, out, number, InKernel(port.Partition),
+                          destination.Sampling != nullptr && InKernel(destination.Sampling->Partition));
+      if (destination.Sampling != nullptr) destination.Sampling->KernelObjectNumber = number + 1;
+      number += 2;
+    }
+    return;
+  }
+  int32_t number = numbering.Allocate(destinations);
+  port.KernelObjectNumber = number;
+  port.RegionIndex = 1;
+  const uint32_t slot = RoundUp64(static_cast<uint32_t>(port.MaxMessageSize) + 32);
+  int32_t index = 1;
+  for (PortReference& destination : channel.Destinations) {
+    SamplingPortRecord* peer = destination.Sampling;
+    BeginObject(out, number);
+    out += Format("\t\tMemoryRegion\tMR_%s_%d\n", port.Name.c_str(), index);
+    UsedByKernelTaskRule(settings, out, InKernel(port.Partition) || (peer != nullptr && InKernel(peer->Partition)));
+    WriteSharedRegionTail(out, PageRound(settings, 4 * slot + 64));
+    EndObject(out);
+    if (peer != nullptr) {
+      peer->KernelObjectNumber = number;
+      peer->RegionIndex = index;
+    }
+    ++number;
+    ++index;
+  }
+}
+
+void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+                        QueuingPortRecord& port) {
+  const ModuleSettings& settings = ctx.settings;
+  ChannelRecord& channel = *port.Channel;
+  QueuingPortRecord* peer = channel.Destinations.front().Queuing;
+  const bool peer_in_kernel = peer != nullptr && InKernel(peer->Partition);
+  const int32_t number = numbering.Allocate(2);
+  port.KernelObjectNumber = number;
+  if (channel.TransferMode == kPlainTransfer) {
+    WriteConnectionPair(settings, out, number, InKernel(port.Partition), peer_in_kernel);
+    if (peer != nullptr) peer->KernelObjectNumber = number + 1;
+    return;
+  }
+  const bool rule = InKernel(port.Partition) || peer_in_kernel;
+  const uint32_t slot = RoundUp64(static_cast<uint32_t>(port.MaxMessageSize) + 8);
+  const uint32_t messages =
+      static_cast<uint32_t>(peer != nullptr ? peer->MaxNbMessages : 0) + static_cast<uint32_t>(port.MaxNbMessages);
+  BeginObject(out, number);
+  out += Format("\t\tMemoryRegion\tMR_%s\n", port.Name.c_str());
+  UsedByKernelTaskRule(settings, out, rule);
+  WriteSharedRegionTail(out, PageRound(settings, slot * messages + 64));
+  EndObject(out);
+  BeginObject(out, number + 1);
+  out += Format("\t\tMemoryRegion\tMR_%s\n", peer != nullptr ? peer->Name.c_str() : "");
+  UsedByKernelTaskRule(settings, out, rule);
+  WriteSharedRegionTail(out, static_cast<uint32_t>(settings.PageSize));
+  EndObject(out);
+}
+
+}  // namespace
+
+void WritePortKernelObjects(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+                            PartitionRecord& partition) {
+  for (SamplingPortRecord& port : partition.SamplingPorts) {
+    const ChannelRecord* channel = port.Channel;
+    if (channel == nullptr) continue;
+    const bool source = port.Direction == kSourcePort;
+    if (channel->TransferMode == kPlainTransfer && MissingPeer(*channel, source)) {
+      FatalError(ctx,
+                 "With KERNAVOX connection sampling ports, both ends of the port must be defined as "
+                 "non-PseudoPartitions");
+    }
+    if (channel->TransferMode == kSharedMemoryTransfer && MissingPeer(*channel, source)) {
+      FatalError(ctx, "With shared memory sampling ports, both ends of the port must be defined as non-PseudoPartitions");
+    }
+    if (source && channel->TransferMode != kProcedureTransfer) WriteSamplingSource(ctx, out, numbering, port);
+  }
+  for (QueuingPortRecord& port : partition.QueuingPorts) {
+    const ChannelRecord* channel = port.Channel;
+    if (channel == nullptr) continue;
+    const bool source = port.Direction == kSourcePort;
+    if (channel->TransferMode == kPlainTransfer && MissingPeer(*channel, source)) {
+      FatalError(ctx,
+                 "With KERNAVOX connection queuing ports, both ends of the port must be defined as "
+                 "non-PseudoPartitions");
+    }
+    if (channel->TransferMode == kSharedMemoryTransfer && MissingPeer(*channel, source)) {
+      FatalError(ctx, "With shared memory queuing ports, both ends of the port must be defined as non-PseudoPartitions");
+    }
+    if (source && channel->TransferMode != kProcedureTransfer) WriteQueuingSource(ctx, out, numbering, port);
+  }
+}
+
+}  // namespace cfgxlate
