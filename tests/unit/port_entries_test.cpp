@@ -152,23 +152,23 @@ TEST(PortEntries, SharedMemoryPorts) {
   PartitionRecord& p1_record = run.Partition(0);
   PartitionRecord& p2_record = run.Partition(1);
 
-  // P1: ss takes the free 28 and moves the cursor by its two destinations to
-  // 30; sq takes 30-32; the semaphore 33. Pool units: 16, 2 for ss's
-  // destinations, 3 for sq, the cursor 34; the 2000-byte messages are not on
-  // a plain channel.
-  EXPECT_EQ(p1_record.SamplingPorts[0].ObjectIndex, 28);
-  EXPECT_EQ(p1_record.QueuingPorts[0].ObjectIndex, 30);
-  EXPECT_EQ(p1_record.Semaphores[0].ObjectIndex, 33);
+  // P1: ss needs two free numbers in a row for its two destinations; 29 is
+  // the task's, so it takes 30-31 and the cursor moves to 32; sq takes
+  // 32-34; the semaphore 35. Pool units: 16, 2 for ss's destinations, 3 for
+  // sq, the cursor 36; the 2000-byte messages are not on a plain channel.
+  EXPECT_EQ(p1_record.SamplingPorts[0].ObjectIndex, 30);
+  EXPECT_EQ(p1_record.QueuingPorts[0].ObjectIndex, 32);
+  EXPECT_EQ(p1_record.Semaphores[0].ObjectIndex, 35);
   EXPECT_EQ(p1_record.PortTaskObject, 0);
-  EXPECT_EQ(p1_record.PoolUnits, 16 + 2 + 3 + 34);
+  EXPECT_EQ(p1_record.PoolUnits, 16 + 2 + 3 + 36);
   // ss: kind 2, two destinations, user word 2000 = 0x7D0 with no transfers;
   // refresh 1 s = 0x3B9ACA00 ns.
-  EXPECT_TRUE(Contains(table, Entry("ss", "115,115,0,0", 2, 2, "0,0,0,28", "0,0,7,208", "0,0,0,0",
+  EXPECT_TRUE(Contains(table, Entry("ss", "115,115,0,0", 2, 2, "0,0,0,30", "0,0,7,208", "0,0,0,0",
                                     "59,154,202,0")))
       << table;
   // sq: kind 15, 5 messages; (0x102 + 5) << 32 = 263 in the high word, no
   // transfers in the low word.
-  EXPECT_TRUE(Contains(table, Entry("sq", "115,113,0,0", 15, 5, "0,0,0,30", "0,0,0,32", "0,0,1,7", "0,0,0,0")));
+  EXPECT_TRUE(Contains(table, Entry("sq", "115,113,0,0", 15, 5, "0,0,0,32", "0,0,0,32", "0,0,1,7", "0,0,0,0")));
 
   // P2: sd1 28, sd2 29 (one number each), qd 30-32; pool units 16 + 1 + 1 +
   // 3 + the cursor 33.
