@@ -13,3 +13,10 @@ if [ "$status" -ne 0 ] || [ -s "$work/.stderr" ] || [ -s "$work/.stdout" ]; then
   cat "$work/.stdout" "$work/.stderr"
   exit 1
 fi
+# Every output file of the translator is exercised by the example.
+for file in module.int object_table.s kernel_additions.ld module_hm_table.s shadow_table.s client_table.s; do
+  if [ ! -s "$work/$file" ]; then
+    echo "FAIL: $file missing or empty"
+    exit 1
+  fi
+done
