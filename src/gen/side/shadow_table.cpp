@@ -1,0 +1,29 @@
+#include <string>
+
+#include "gen/output_file.h"
+#include "gen/side/side_tables.h"
+#include "util/text.h"
+
+namespace cfgxlate {
+
+void WriteShadowTable(TranslationContext& ctx) {
+  const ModuleSettings& settings = ctx.settings;
+  std::string out;
+  out += "\t.section\t\".rodata\",\"a\"\n";
+  out += "\t.balign\t4\n";
+  out += "\t.globl\tARINC653ShadowTable\n";
+  out += "ARINC653ShadowTable:\n";
+  for (const PartitionRecord& p : ctx.model.partitions.Partitions) {
+    if (p.ShadowLinkObject == 0) continue;
+    out += Format("#\tShadowed Partition \"%s\"\n", p.PartitionName.c_str());
+    out += Format("#\tPartition Identifier = %d\n", p.PartitionIdentifier);
+    EmitWord32(settings, out, static_cast<uint32_t>(p.PartitionIdentifier));
+    out += Format("#\tObject Number of link to initial task = %d\n", p.ShadowLinkObject);
+    EmitWord32(settings, out, static_cast<uint32_t>(p.ShadowLinkObject));
+  }
+  // A zero identifier ends the list of pairs.
+  EmitWord32(settings, out, 0);
+  WriteOutputFile(ctx, "shadow_table.s", out);
+}
+
+}  // namespace cfgxlate
