@@ -1,11 +1,149 @@
+// The order of an address space's objects, and the objects every ARINC 653
+// partition gets without declaring them: the Initial task, the error-process
+// group and the fixed objects V .. V+7.
 #include "gen/integrate/address_space_objects.h"
+
+#include "gen/integrate/address_space_parts.h"
 
 namespace cfgxlate {
 
-void WriteAddressSpaceObjects(TranslationContext& ctx, std::string& out, PartitionRecord& partition) {
-  (void)ctx;
-  (void)out;
-  (void)partition;
+namespace {
+
+constexpr int32_t kHighestPriority = 253;
+
+bool HasOwnInitialTask(const PartitionRecord& p) {
+  for (const TaskRecord& task : p.Tasks) {
+    if (task.Name == "Initial") return true;
+  }
+  return false;
+}
+
+void WriteInitialTask(AddressSpaceWriter& w) {
+  const ModuleSettings& settings = w.ctx.settings;
+  const PartitionRecord& p = w.partition;
+  if (w.kernel || !UsesArincObjects(settings, p) || HasOwnInitialTask(p)) return;
+  std::string& out = w.out;
+  out += "\tTask\t\tInitial\n";
+  out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
+  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestPriority);
+  out += Format("\t\tPriority\t%d\n", kHighestPriority);
+  out += Format("\t\tStartIt\t\t%s\n", p.StartInitial != 0 ? "true" : "false");
+  if (p.InitialProcessLength != 0) {
+    out += Format("\t\tStackLength\t0x%x\n", StackRound(settings, static_cast<uint32_t>(p.InitialProcessLength)));
+  }
+  if (p.InitialTaskIdentificationSpecified != 0) WriteIdentification(settings, out, p.InitialTaskIdentification);
+  out += "\tEndTask\n";
+}
+
+// One task of the error-process group and the object that names it.
+void WriteSystemTask(AddressSpaceWriter& w, int32_t number, const char* name, const char* entry_point,
+                     uint32_t stack_length, int32_t priority) {
+  const ModuleSettings& settings = w.ctx.settings;
+  const PartitionRecord& p = w.partition;
+  std::string& out = w.out;
+  out += Format("\tTask\t\t%s\n", name);
+  out += Format("\t\tEntryPoint\t%s\n", entry_point);
+  out += Format("\t\tStackLength\t0x%x\n", stack_length);
+  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", priority);
+  out += Format("\t\tPriority\t%d\n", priority);
+  out += "\t\tWeight\t\t0\n";
+  out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
+  out += "\t\tStartIt\t\tfalse\n";
+  if (p.ErrorProcessIdentificationSpecified != 0) WriteIdentification(settings, out, p.ErrorProcessIdentification);
+  out += "\tEndTask\n";
+  BeginObject(out, number);
+  out += Format("\t\tTask\t%s\n", name);
+  EndObject(out);
+}
+
+void WriteErrorProcessGroup(AddressSpaceWriter& w) {
+  const ModuleSettings& settings = w.ctx.settings;
+  const PartitionRecord& p = w.partition;
+  const int32_t e = p.ErrorProcessObject;
+  if (e == 0) return;
+  const uint32_t page = static_cast<uint32_t>(settings.PageSize);
+  WriteSystemTask(w, e, "ARINC653ErrorProcess", "ARINC653ErrorProcessEntry",
+                  StackRound(settings, static_cast<uint32_t>(p.ErrorProcessLength)), 253);
+  WriteSystemTask(w, e + 1, "ARINC653IODeviceHandlerTask", "ARINC653IODeviceHandlerEntry", page, 254);
+  BeginObject(w.out, e + 2);
+  w.out += Format("\t\tIODevice\t\"ModuleHMDev%d\"\n", p.PartitionIndex);
+  EndObject(w.out);
+  WriteSystemTask(w, e + 3, "ARINC653IODeviceMonitorTask", "ARINC653IODeviceMonitorEntry", page, 255);
+}
+
+void WriteKernelLink(std::string& out, int32_t number, int32_t other) {
+  BeginObject(out, number);
+  out += "\t\tLink\t\tKernelSpace\n";
+  out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  EndObject(out);
+}
+
+void WriteOwnConnection(std::string& out, const PartitionRecord& p, int32_t number, int32_t other) {
+  BeginObject(out, number);
+  out += Format("\t\tConnection\t%s\n", p.PartitionName.c_str());
+  out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  EndObject(out);
+}
+
+void WriteFixedObjects(AddressSpaceWriter& w) {
+  if (w.kernel) return;
+  TranslationContext& ctx = w.ctx;
+  const ModuleSettings& settings = ctx.settings;
+  const PartitionRecord& p = w.partition;
+  std::string& out = w.out;
+  const int32_t v = settings.VirtualStartObject;
+  if (settings.PerApplicationTables == 0) {
+    BeginObject(out, v);
+    out += "\t\tMemoryRegion\n";
+    out += Format("\t\tMapTo\t\tMR_%s\n", p.PartitionName.c_str());
+    out += "\t\tRead\t\tTrue\n";
+    out += "\t\tWrite\t\tTrue\n";
+    out += "\t\tPaged\t\tFalse\n";
+    EndObject(out);
+  }
+  if (settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
+    BeginObject(out, v + 1);
+    out += "\t\tSemaphore\tHighestLocker\n";
+    out += Format("\t\tPriority\t%d\n", kHighestPriority);
+    EndObject(out);
+  }
+  if (ctx.model.schedules.SetModuleScheduleCount >= 2 && p.SetModuleSchedule != 0) {
+    out += "# Link to KernelSpace object to get all SetModuleSchedule=\"true\" partitions in the same ODG\n";
+    WriteKernelLink(out, v + 2, settings.KernelStartObject + 7);
+  }
+  if (p.ReleaseSemaphoreObject != 0) WriteKernelLink(out, v + 3, p.ReleaseSemaphoreObject);
+  if (settings.MultiCore != 0 && p.NoObjects == 0) {
+    if (settings.NoPreemptionLockConnection == 0) {
+      WriteOwnConnection(out, p, v + 4, v + 5);
+      WriteOwnConnection(out, p, v + 5, v + 4);
+    }
+    WriteOwnConnection(out, p, v + 6, v + 7);
+    out += "# KernelSpace object to get all SetModuleSchedule=\"true\" partitions in the same ODG\n";
+    WriteOwnConnection(out, p, v + 7, v + 6);
+  }
+}
+
+}  // namespace
+
+void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups& lookups, std::string& out,
+                              PartitionRecord& partition) {
+  AddressSpaceWriter w{ctx, lookups, out, partition, partition.KernelPartition != 0};
+  WriteInitialTask(w);
+  WriteErrorProcessGroup(w);
+  WriteFixedObjects(w);
+  WriteProcesses(w);
+  WriteTasks(w);
+  WriteSamplingPorts(w);
+  WriteQueuingPorts(w);
+  WritePortTask(w);
+  WriteConnections(w);
+  WriteIODevices(w);
+  WriteSemaphores(w);
+  WriteLinks(w);
+  WriteClocks(w);
+  WriteMemoryRegions(w);
+  WritePartitionHMLinks(w);
+  if (partition.IncludeFileNameGiven) out += Format("%%include \"%s\"\n", partition.IncludeFileName.c_str());
 }
 
 }  // namespace cfgxlate

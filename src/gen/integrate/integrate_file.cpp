@@ -98,12 +98,13 @@ void WriteIntegrateFile(TranslationContext& ctx) {
   CheckMemoryPools(ctx);
   WriteKernelObjects(ctx, out);
   WritePartitionSchedules(ctx, out);
-  if (kernel != nullptr) WriteAddressSpaceObjects(ctx, out, *kernel);
+  const AddressSpaceLookups lookups = BuildAddressSpaceLookups(ctx.model.partitions);
+  if (kernel != nullptr) WriteAddressSpaceObjects(ctx, lookups, out, *kernel);
   out += "EndKernel\n";
   for (PartitionRecord& partition : ctx.model.partitions.Partitions) {
     if (partition.KernelPartition != 0) continue;
     WriteAddressSpaceHeader(ctx, out, partition);
-    WriteAddressSpaceObjects(ctx, out, partition);
+    WriteAddressSpaceObjects(ctx, lookups, out, partition);
     out += "EndAddressSpace\n";
   }
 

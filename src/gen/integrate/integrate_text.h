@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/partitions.h"
 #include "model/settings.h"
 #include "util/text.h"
 
@@ -21,6 +22,12 @@ inline uint32_t PageRound(const ModuleSettings& settings, uint32_t value) {
 // A stack length: the size plus a 500-byte margin, page-rounded.
 inline uint32_t StackRound(const ModuleSettings& settings, uint32_t size) {
   return PageRound(settings, size + 500);
+}
+
+// ARINC 653 objects exist in an ARINC partition, or with -d, ARINC HM or
+// ARINC ports in any other.
+inline bool UsesArincObjects(const ModuleSettings& settings, const PartitionRecord& p) {
+  return p.NoObjects == 0 || settings.PortsInNonArincPartitions != 0 || p.ARINC653HM != 0 || p.ARINC653Ports != 0;
 }
 
 }  // namespace cfgxlate

@@ -16,10 +16,6 @@ namespace {
 // a kernel object for it.
 using RegionsByAddress = std::unordered_map<uint64_t, MemoryRegionRecord*>;
 
-bool UsesArincObjects(const ModuleSettings& settings, const PartitionRecord& p) {
-  return p.NoObjects == 0 || settings.PortsInNonArincPartitions != 0 || p.ARINC653HM != 0 || p.ARINC653Ports != 0;
-}
-
 bool NeedsReleaseSemaphore(TranslationContext& ctx, const PartitionRecord& p) {
   if (p.Windows.empty()) return false;
   return p.HasPartitionReleaseSemaphore != 0 || ReleasePointByte(ctx, p) != 0;

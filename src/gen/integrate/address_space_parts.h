@@ -1,0 +1,65 @@
+// Shared pieces of the address-space object writer, split by object kind.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "gen/integrate/address_space_objects.h"
+#include "gen/integrate/integrate_text.h"
+
+namespace cfgxlate {
+
+// What every part of one address space's objects needs.
+struct AddressSpaceWriter {
+  TranslationContext& ctx;
+  const AddressSpaceLookups& lookups;
+  std::string& out;
+  PartitionRecord& partition;
+  bool kernel;  // the kernel partition, written inside the Kernel block
+};
+
+inline const char* TrueFalse(bool value) { return value ? "True" : "False"; }
+
+// The optional lines of ObjectFlags, each only when the attribute was given.
+inline void WriteUsedByLines(std::string& out, uint8_t flags) {
+  if ((flags & kUsedByCallbackGiven) != 0) {
+    out += Format("\t\tUsedByCallback\t%s\n", TrueFalse((flags & kUsedByCallbackValue) != 0));
+  }
+  if ((flags & kUsedByKernelTaskGiven) != 0) {
+    out += Format("\t\tUsedByKernelTask\t%s\n", TrueFalse((flags & kUsedByKernelTaskValue) != 0));
+  }
+}
+
+inline void WriteCoreIdLine(std::string& out, uint8_t flags, int32_t core) {
+  if ((flags & kCoreIdGiven) != 0) out += Format("\t\tCoreId\t\t%d\n", core);
+}
+
+inline void WriteIdentification(const ModuleSettings& settings, std::string& out, int32_t identification) {
+  if (settings.Phase4 != 0) {
+    out += Format("\t\tIdentification\t0x%x\n", static_cast<unsigned>(identification));
+  } else {
+    out += Format("\t\tIdentification\t%d\n", identification);
+  }
+}
+
+// Tasks and processes (in address_space_tasks.cpp).
+void WriteProcesses(AddressSpaceWriter& w);
+void WriteTasks(AddressSpaceWriter& w);
+
+// Port ends, the port task and connections (in address_space_ports.cpp).
+void WriteSamplingPorts(AddressSpaceWriter& w);
+void WriteQueuingPorts(AddressSpaceWriter& w);
+void WritePortTask(AddressSpaceWriter& w);
+void WriteConnections(AddressSpaceWriter& w);
+
+// Named objects (in address_space_links.cpp).
+void WriteIODevices(AddressSpaceWriter& w);
+void WriteSemaphores(AddressSpaceWriter& w);
+void WriteLinks(AddressSpaceWriter& w);
+void WriteClocks(AddressSpaceWriter& w);
+void WritePartitionHMLinks(AddressSpaceWriter& w);
+
+// Memory regions (in address_space_regions.cpp).
+void WriteMemoryRegions(AddressSpaceWriter& w);
+
+}  // namespace cfgxlate
