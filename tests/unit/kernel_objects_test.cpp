@@ -209,6 +209,43 @@ TEST(KernelObjects, PortChannels) {
                                            PartitionRegion(413, "P2"));
 }
 
+TEST(KernelObjects, KernelDestinationOfSharedSamplingChannel) {
+  // Destinations d1 (P2) and d2 (the kernel partition, second): regions 412
+  // and 413, the second used by a kernel task. The kernel partition's d2
+  // (number 410, its first object) reads its own region 413, not the first
+  // destination's.
+  const std::string port = "<Sampling_Port PortName=\"%s\" Direction=\"DESTINATION\" MaxMessageSize=\"100\" "
+                           "RefreshRateSeconds=\"1.0\"/>\n";
+  auto destination = [&](const std::string& name) {
+    std::string text = port;
+    return text.replace(text.find("%s"), 2, name);
+  };
+  const std::string channel =
+      "<Channel ChannelIdentifier=\"1\">\n<Source>\n<Standard_Partition PartitionIdentifier=\"1\" PortName=\"src\" "
+      "SharedMemory=\"true\"/>\n</Source>\n<Destination>\n<Standard_Partition PartitionIdentifier=\"2\" "
+      "PortName=\"d1\" SharedMemory=\"true\"/>\n<Standard_Partition PartitionIdentifier=\"9\" PortName=\"d2\" "
+      "SharedMemory=\"true\"/>\n</Destination>\n</Channel>\n";
+  IntRun r = Translate(Module(Partition(9, "Kern", destination("d2"), " KernelPartition=\"true\"") +
+                                  Partition(1, "P1", SamplingPort("src", "SOURCE")) +
+                                  Partition(2, "P2", destination("d1")),
+                              "", channel),
+                       {"-y"});
+  ASSERT_EQ(r.run.status, 0) << r.run.err;
+  auto region = [](int number, int index, const char* kernel_task) {
+    return Object(number, "\t\tMemoryRegion\tMR_src_" + std::to_string(index) + "\n\t\tUsedByKernelTask\t" +
+                              kernel_task + "\n\t\tLength\t\t4096\n\t\tClear\t\ttrue\n\t\tPaged\t\tfalse\n");
+  };
+  EXPECT_NE(r.text.find(PartitionRegion(411, "P1") + region(412, 1, "false") + region(413, 2, "true") +
+                        PartitionRegion(414, "P2")),
+            std::string::npos)
+      << r.text;
+  EXPECT_NE(r.text.find("\t# d2 Sampling Port\n" + Object(410, "\t\tLink\t\tKernelSpace\n\t\tOtherObjectNumber\t413\n"
+                                                                "\t\tUsedByKernelTask\ttrue\n") +
+                        "EndKernel\n"),
+            std::string::npos)
+      << r.text;
+}
+
 TEST(KernelObjects, PseudoPartitionEnds) {
   const std::string pseudo_source = "<Channel ChannelIdentifier=\"1\">\n<Source>\n<Pseudo_Partition Name=\"X\"%s/>\n"
                                     "</Source>\n<Destination>\n<Standard_Partition PartitionIdentifier=\"2\" "

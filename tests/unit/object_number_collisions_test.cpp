@@ -101,7 +101,7 @@ TEST(ObjectNumberCollisions, KernelObjectsSkipTheKernelPartitionsNumbers) {
       SamplingChannel(3));
   EXPECT_EQ(run.Partition(1).SamplingPorts[0].KernelObjectNumber, 411);
   EXPECT_EQ(run.Partition(2).SamplingPorts[2].KernelObjectNumber, 416);
-  EXPECT_EQ(BlockObjects(run.Integrate(), "Kernel\n", "\tAffinityGroup"),
+  EXPECT_EQ(BlockObjects(run.Integrate(), "Kernel\n", "\tTask"),
             (std::vector<int>{400, 403, 404, 405, 406, 410, 411, 412, 413, 414, 415, 416, 418}));
 
   // A run of pairs moves past a taken number as a whole: with the semaphore
@@ -113,7 +113,7 @@ TEST(ObjectNumberCollisions, KernelObjectsSkipTheKernelPartitionsNumbers) {
           Partition(1, "P1", kSource) + Partition(2, "P2", SamplingPorts(3)),
       SamplingChannel(3));
   EXPECT_EQ(shifted.Partition(1).SamplingPorts[0].KernelObjectNumber, 417);
-  EXPECT_EQ(BlockObjects(shifted.Integrate(), "Kernel\n", "\tAffinityGroup"),
+  EXPECT_EQ(BlockObjects(shifted.Integrate(), "Kernel\n", "\tTask"),
             (std::vector<int>{400, 403, 404, 405, 406, 410, 417, 418, 419, 420, 421, 422, 423}));
 }
 
