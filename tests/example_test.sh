@@ -20,3 +20,8 @@ for file in module.int object_table.s kernel_additions.ld module_hm_table.s shad
     exit 1
   fi
 done
+# The golden copy of the example must be the example itself.
+if ! cmp -s "$example" "$(dirname "$0")/golden/example/input/module.xml"; then
+  echo "FAIL: tests/golden/example/input/module.xml differs from $example"
+  exit 1
+fi
