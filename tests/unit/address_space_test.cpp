@@ -57,22 +57,6 @@ std::string Channel(int source_partition, const std::string& source, int destina
   return text + "</Destination>\n</Channel>\n";
 }
 
-struct IntRun {
-  RunResult run;
-  std::string text;
-};
-
-IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
-  MemoryFileSystem fs;
-  fs.files["config.xml"] = xml;
-  options.insert(options.begin(), "-m");
-  options.push_back("config.xml");
-  IntRun result;
-  result.run = RunCommand(fs, options);
-  if (fs.files.count("config.int") != 0) result.text = fs.files["config.int"];
-  return result;
-}
-
 // The objects of one AddressSpace block: its lines after the header.
 std::string Objects(const std::string& text, const std::string& name) {
   size_t start = text.find("\nAddressSpace\t\t" + name + "\n");

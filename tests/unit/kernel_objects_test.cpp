@@ -45,22 +45,6 @@ std::string Partition(int identifier, const std::string& name, const std::string
          attributes + ">\n" + children + "</Partition>\n";
 }
 
-struct IntRun {
-  RunResult run;
-  std::string text;  // the integrate file
-};
-
-IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
-  MemoryFileSystem fs;
-  fs.files["config.xml"] = xml;
-  options.insert(options.begin(), "-m");
-  options.push_back("config.xml");
-  IntRun result;
-  result.run = RunCommand(fs, options);
-  if (fs.files.count("config.int") != 0) result.text = fs.files["config.int"];
-  return result;
-}
-
 // The file from its start up to the first line the schedule or the kernel
 // partition's own objects begin with.
 std::string KernelObjects(const std::string& text) {

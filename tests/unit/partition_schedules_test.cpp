@@ -72,24 +72,6 @@ std::string Module(const std::string& partitions, const std::string& schedules,
          schedules + "</ARINC_653_Module>\n";
 }
 
-struct IntRun {
-  RunResult run;
-  std::string text;  // the integrate file, empty when none was left
-  bool written = false;
-};
-
-IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
-  MemoryFileSystem fs;
-  fs.files["config.xml"] = xml;
-  options.insert(options.begin(), "-m");
-  options.push_back("config.xml");
-  IntRun result;
-  result.run = RunCommand(fs, options);
-  result.written = fs.files.count("config.int") != 0;
-  if (result.written) result.text = fs.files["config.int"];
-  return result;
-}
-
 // From the first group or schedule line to the last schedule end line.
 std::string ScheduleText(const std::string& text) {
   const size_t start = std::min(text.find("\n\tAffinityGroup\t"), text.find("\n\tPartitionSchedule\t"));

@@ -41,6 +41,26 @@ inline RunResult RunXml(const std::string& xml, std::vector<std::string> options
   return RunCommand(fs, options);
 }
 
+// A run with `xml` as config.xml and -m in front of the options, with the
+// integrate file it left behind.
+struct IntRun {
+  RunResult run;
+  std::string text;  // the integrate file, empty when none was left
+  bool written = false;
+};
+
+inline IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
+  MemoryFileSystem fs;
+  fs.files["config.xml"] = xml;
+  options.insert(options.begin(), "-m");
+  options.push_back("config.xml");
+  IntRun result;
+  result.run = RunCommand(fs, options);
+  result.written = fs.files.count("config.int") != 0;
+  if (result.written) result.text = fs.files["config.int"];
+  return result;
+}
+
 inline std::string ErrorLine(const std::string& text) { return "cfgxlate: error: " + text + "\n"; }
 inline std::string WarningLine(const std::string& text) { return "cfgxlate: warning: " + text + "\n"; }
 
