@@ -106,5 +106,17 @@ TEST(IntegrateFile, UnwritableIntegrateFile) {
   EXPECT_EQ(fs.files.count("object_table.s"), 1u);
 }
 
+TEST(IntegrateFile, ObjectNumbersNearTheLimitWrap) {
+  // -k 2147483645: K+3 and the numbers after it wrap around like the 32-bit
+  // numbers they are, instead of overflowing (the sanitizer build checks).
+  IntRun r = Translate(Module("<Partition PartitionIdentifier=\"0\" PartitionName=\"K\" KernelPartition=\"true\"/>\n"
+                              "<Partition PartitionIdentifier=\"1\" PartitionName=\"P1\"/>\n"),
+                       {"-k", "2147483645", "-v", "2147483645"});
+  ASSERT_EQ(r.run.status, 0) << r.run.err;
+  EXPECT_NE(r.text.find("\tObject\t-2147483648\n\t\tConnection\tKernelSpace\n\t\tOtherObjectNumber\t-2147483647\n"),
+            std::string::npos);
+  EXPECT_NE(r.text.find("\tObject\t-2147483644\n\t\tConnection\tP1\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace cfgxlate::test

@@ -1,6 +1,7 @@
 // Named objects of an address space: IO devices, semaphores, links, clocks
 // and partition HM links.
 #include "driver/diagnostics.h"
+#include "util/numbers.h"
 #include "gen/integrate/address_space_parts.h"
 
 namespace cfgxlate {
@@ -151,7 +152,7 @@ void WritePartitionHMLinks(AddressSpaceWriter& w) {
     }
     out += Format("\t\tLink\t\t\t%s\n", target->PartitionName.c_str());
     out += Format("\t\tName\t\t\t%s\n", link.Name.c_str());
-    out += Format("\t\tOtherObjectNumber\t%d\n", target->ErrorProcessObject + 2);
+    out += Format("\t\tOtherObjectNumber\t%d\n", AddWrapping(target->ErrorProcessObject, 2));
     EndObject(out);
   }
 }

@@ -1,6 +1,7 @@
 // The order of an address space's objects, and the objects every ARINC 653
 // partition gets without declaring them: the Initial task, the error-process
 // group and the fixed objects V .. V+7.
+#include "util/numbers.h"
 #include "gen/integrate/address_space_objects.h"
 
 #include "gen/integrate/address_space_parts.h"
@@ -64,11 +65,11 @@ void WriteErrorProcessGroup(AddressSpaceWriter& w) {
   const uint32_t page = static_cast<uint32_t>(settings.PageSize);
   WriteSystemTask(w, e, "ARINC653ErrorProcess", "ARINC653ErrorProcessEntry",
                   StackRound(settings, static_cast<uint32_t>(p.ErrorProcessLength)), 253);
-  WriteSystemTask(w, e + 1, "ARINC653IODeviceHandlerTask", "ARINC653IODeviceHandlerEntry", page, 254);
-  BeginObject(w.out, e + 2);
+  WriteSystemTask(w, AddWrapping(e, 1), "ARINC653IODeviceHandlerTask", "ARINC653IODeviceHandlerEntry", page, 254);
+  BeginObject(w.out, AddWrapping(e, 2));
   w.out += Format("\t\tIODevice\t\"ModuleHMDev%d\"\n", p.PartitionIndex);
   EndObject(w.out);
-  WriteSystemTask(w, e + 3, "ARINC653IODeviceMonitorTask", "ARINC653IODeviceMonitorEntry", page, 255);
+  WriteSystemTask(w, AddWrapping(e, 3), "ARINC653IODeviceMonitorTask", "ARINC653IODeviceMonitorEntry", page, 255);
 }
 
 void WriteKernelLink(std::string& out, int32_t number, int32_t other) {
@@ -102,24 +103,24 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
     EndObject(out);
   }
   if (settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
-    BeginObject(out, v + 1);
+    BeginObject(out, AddWrapping(v, 1));
     out += "\t\tSemaphore\tHighestLocker\n";
     out += Format("\t\tPriority\t%d\n", kHighestPriority);
     EndObject(out);
   }
   if (ctx.model.schedules.SetModuleScheduleCount >= 2 && p.SetModuleSchedule != 0) {
     out += "# Link to KernelSpace object to get all SetModuleSchedule=\"true\" partitions in the same ODG\n";
-    WriteKernelLink(out, v + 2, settings.KernelStartObject + 7);
+    WriteKernelLink(out, AddWrapping(v, 2), AddWrapping(settings.KernelStartObject, 7));
   }
-  if (p.ReleaseSemaphoreObject != 0) WriteKernelLink(out, v + 3, p.ReleaseSemaphoreObject);
+  if (p.ReleaseSemaphoreObject != 0) WriteKernelLink(out, AddWrapping(v, 3), p.ReleaseSemaphoreObject);
   if (settings.MultiCore != 0 && p.NoObjects == 0) {
     if (settings.NoPreemptionLockConnection == 0) {
-      WriteOwnConnection(out, p, v + 4, v + 5);
-      WriteOwnConnection(out, p, v + 5, v + 4);
+      WriteOwnConnection(out, p, AddWrapping(v, 4), AddWrapping(v, 5));
+      WriteOwnConnection(out, p, AddWrapping(v, 5), AddWrapping(v, 4));
     }
-    WriteOwnConnection(out, p, v + 6, v + 7);
+    WriteOwnConnection(out, p, AddWrapping(v, 6), AddWrapping(v, 7));
     out += "# KernelSpace object to get all SetModuleSchedule=\"true\" partitions in the same ODG\n";
-    WriteOwnConnection(out, p, v + 7, v + 6);
+    WriteOwnConnection(out, p, AddWrapping(v, 7), AddWrapping(v, 6));
   }
 }
 

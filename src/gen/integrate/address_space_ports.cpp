@@ -2,6 +2,7 @@
 // connection objects, mappings of shared-memory regions, suspension
 // devices, the port task and connection peers.
 #include "driver/diagnostics.h"
+#include "util/numbers.h"
 #include "gen/integrate/address_space_parts.h"
 #include "model/channels.h"
 
@@ -67,8 +68,8 @@ void WriteSamplingPort(AddressSpaceWriter& w, const SamplingPortRecord& port) {
       } else {
         WriteRegionMapping(w.out, number, IndexedRegion(port.Name, destination.Sampling->RegionIndex), true);
       }
-      ++number;
-      ++kernel_number;
+      number = AddWrapping(number, 1);
+      kernel_number = AddWrapping(kernel_number, 1);
     }
     return;
   }
@@ -98,20 +99,20 @@ void WriteQueuingPort(AddressSpaceWriter& w, QueuingPortRecord& port) {
   const bool is_source = port.Direction == kSourcePort;
   if (w.kernel) {
     WriteKernelLink(w, port.ObjectIndex, source.KernelObjectNumber);
-    WriteKernelLink(w, port.ObjectIndex + 1, source.KernelObjectNumber + 1);
+    WriteKernelLink(w, AddWrapping(port.ObjectIndex, 1), AddWrapping(source.KernelObjectNumber, 1));
   } else {
     WriteRegionMapping(w.out, port.ObjectIndex, source.Name, is_source);
-    WriteRegionMapping(w.out, port.ObjectIndex + 1, destination.Name, !is_source);
+    WriteRegionMapping(w.out, AddWrapping(port.ObjectIndex, 1), destination.Name, !is_source);
   }
   // The end visited first numbers both ends.
   if (source.SuspensionDevice == 0) {
     int32_t& next = w.ctx.model.channels.NextSuspensionDevice;
     source.SuspensionDevice = next;
-    destination.SuspensionDevice = next + 1;
-    next += 2;
+    destination.SuspensionDevice = AddWrapping(next, 1);
+    next = AddWrapping(next, 2);
   }
   const QueuingPortRecord& other = is_source ? destination : source;
-  BeginObject(w.out, port.ObjectIndex + 2);
+  BeginObject(w.out, AddWrapping(port.ObjectIndex, 2));
   w.out += Format("\t\tIODevice\t\"SuspensionIODevice_%d\"\n", port.SuspensionDevice);
   w.out += Format("\t\tOtherIODevice\t\"SuspensionIODevice_%d\"\n", other.SuspensionDevice);
   EndObject(w.out);

@@ -1,5 +1,6 @@
 // ARINC 653 processes and tasks, each with the memory region of its stack
 // when the stack needs one of its own.
+#include "util/numbers.h"
 #include "gen/integrate/address_space_parts.h"
 
 namespace cfgxlate {
@@ -44,7 +45,7 @@ void WriteProcess(AddressSpaceWriter& w, const ProcessRecord& process) {
   const bool own_stack = process.ClearStack != 0 || process.FastPacketCache != 0 || process.StackPhysicalAddress != 0;
   const uint32_t stack_length = StackRound(settings, static_cast<uint32_t>(process.StackSize));
   if (own_stack) {
-    WriteStackRegion(w, process.ObjectIndex - 1, process.Name, process.StackPhysicalAddress,
+    WriteStackRegion(w, AddWrapping(process.ObjectIndex, -1), process.Name, process.StackPhysicalAddress,
                      Format("\t\tLength\t\t%d\n", static_cast<int32_t>(stack_length)), process.ClearStack != 0,
                      process.FastPacketCache != 0);
   }
@@ -54,7 +55,7 @@ void WriteProcess(AddressSpaceWriter& w, const ProcessRecord& process) {
   out += Format("\t\tMaximumPriority\t%d\n", 253);
   out += "\t\tStartIt\t\tfalse\n";
   if (own_stack) {
-    out += Format("\t\tStackMemoryRegionNumber\t%d\n", process.ObjectIndex - 1);
+    out += Format("\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(process.ObjectIndex, -1));
   } else {
     out += Format("\t\tStackLength\t0x%x\n", stack_length);
   }
@@ -84,7 +85,7 @@ void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
   const bool own_stack = task.ClearStack != 0 || task.FastPacketCache != 0 || task.StackPhysicalAddress != 0;
   const bool size_given = (task.ObjectFlags & kStackSizeSpecified) != 0;
   if (!initial && own_stack) {
-    WriteStackRegion(w, task.ObjectIndex - 1, task.Name, task.StackPhysicalAddress,
+    WriteStackRegion(w, AddWrapping(task.ObjectIndex, -1), task.Name, task.StackPhysicalAddress,
                      size_given ? Format("\t\tLength\t\t%d\n", task.StackSize) : std::string(), task.ClearStack != 0,
                      task.FastPacketCache != 0);
   }
@@ -104,7 +105,7 @@ void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
   }
   out += task.StartIt == 1 ? "\t\tStartIt\t\ttrue\n" : "\t\tStartIt\t\tfalse\n";
   if (own_stack) {
-    out += Format("\t\tStackMemoryRegionNumber\t%d\n", task.ObjectIndex - 1);
+    out += Format("\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(task.ObjectIndex, -1));
   } else if (size_given) {
     WriteStackLength(w, task, initial);
   }

@@ -1,3 +1,4 @@
+#include "util/numbers.h"
 #include "gen/integrate/kernel_objects.h"
 
 #include <unordered_map>
@@ -34,14 +35,14 @@ void WriteKernelPartitionObjects(TranslationContext& ctx, std::string& out, cons
   const int32_t k = settings.KernelStartObject;
   if (settings.MultiCore != 0 && p.NoObjects == 0) {
     if (settings.NoPreemptionLockConnection == 0) {
-      WriteConnection(out, k + 3, k + 4);
-      WriteConnection(out, k + 4, k + 3);
+      WriteConnection(out, AddWrapping(k, 3), AddWrapping(k, 4));
+      WriteConnection(out, AddWrapping(k, 4), AddWrapping(k, 3));
     }
-    WriteConnection(out, k + 5, k + 6);
-    WriteConnection(out, k + 6, k + 5);
+    WriteConnection(out, AddWrapping(k, 5), AddWrapping(k, 6));
+    WriteConnection(out, AddWrapping(k, 6), AddWrapping(k, 5));
   }
   if (ctx.model.schedules.SetModuleScheduleCount >= 2) {
-    BeginObject(out, k + 7);
+    BeginObject(out, AddWrapping(k, 7));
     out += "\t\tSemaphore\tCounting\n";
     out += "\t\tInitialValue\t0\n";
     if (settings.MultiCore != 0) out += "\t\tUsedByKernelTask\tfalse\n";
@@ -113,7 +114,7 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
     EndObject(out);
   }
   if (NeedsReleaseSemaphore(ctx, p)) {
-    p.ReleaseSemaphoreObject = kernel ? settings.KernelStartObject + 2 : numbering.Allocate(1);
+    p.ReleaseSemaphoreObject = kernel ? AddWrapping(settings.KernelStartObject, 2) : numbering.Allocate(1);
     BeginObject(out, p.ReleaseSemaphoreObject);
     out += "\t\tSemaphore\tCounting\n";
     out += "\t\tInitialValue\t0\n";

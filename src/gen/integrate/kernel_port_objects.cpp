@@ -1,3 +1,4 @@
+#include "util/numbers.h"
 #include "gen/integrate/kernel_port_objects.h"
 
 #include "driver/diagnostics.h"
@@ -26,10 +27,10 @@ void WriteConnectionPair(const ModuleSettings& settings, std::string& out, int32
   BeginObject(out, number);
   out += "\t\tConnection\tKernelSpace\n";
   UsedByKernelTaskRule(settings, out, source_in_kernel);
-  out += Format("\t\tOtherObjectNumber\t%d\n", number + 1);
+  out += Format("\t\tOtherObjectNumber\t%d\n", AddWrapping(number, 1));
   if (settings.OneWayConnections != 0) out += "\t\tOneWay\t\tTrue\n";
   EndObject(out);
-  BeginObject(out, number + 1);
+  BeginObject(out, AddWrapping(number, 1));
   out += "\t\tConnection\tKernelSpace\n";
   UsedByKernelTaskRule(settings, out, destination_in_kernel);
   out += Format("\t\tOtherObjectNumber\t%d\n", number);
@@ -56,8 +57,8 @@ void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumber
     for (PortReference& destination : channel.Destinations) {
       WriteConnectionPair(settings, out, number, InKernel(port.Partition),
                           destination.Sampling != nullptr && InKernel(destination.Sampling->Partition));
-      if (destination.Sampling != nullptr) destination.Sampling->KernelObjectNumber = number + 1;
-      number += 2;
+      if (destination.Sampling != nullptr) destination.Sampling->KernelObjectNumber = AddWrapping(number, 1);
+      number = AddWrapping(number, 2);
     }
     return;
   }
@@ -77,7 +78,7 @@ void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumber
       peer->KernelObjectNumber = number;
       peer->RegionIndex = index;
     }
-    ++number;
+    number = AddWrapping(number, 1);
     ++index;
   }
 }
@@ -92,7 +93,7 @@ void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumberi
   port.KernelObjectNumber = number;
   if (channel.TransferMode == kPlainTransfer) {
     WriteConnectionPair(settings, out, number, InKernel(port.Partition), peer_in_kernel);
-    if (peer != nullptr) peer->KernelObjectNumber = number + 1;
+    if (peer != nullptr) peer->KernelObjectNumber = AddWrapping(number, 1);
     return;
   }
   const bool rule = InKernel(port.Partition) || peer_in_kernel;
@@ -104,7 +105,7 @@ void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumberi
   UsedByKernelTaskRule(settings, out, rule);
   WriteSharedRegionTail(out, PageRound(settings, slot * messages + 64));
   EndObject(out);
-  BeginObject(out, number + 1);
+  BeginObject(out, AddWrapping(number, 1));
   out += Format("\t\tMemoryRegion\tMR_%s\n", peer != nullptr ? peer->Name.c_str() : "");
   UsedByKernelTaskRule(settings, out, rule);
   WriteSharedRegionTail(out, static_cast<uint32_t>(settings.PageSize));
