@@ -36,4 +36,15 @@ bool PartitionNameMatches(const char* value, const std::string& name) {
   return end != nullptr && *end == '"';
 }
 
+PartitionRecord* FindKernelPartition(PartitionModel& model) {
+  for (PartitionRecord& partition : model.Partitions) {
+    if (partition.KernelPartition != 0) return &partition;
+  }
+  return nullptr;
+}
+
+const PartitionRecord* FindKernelPartition(const PartitionModel& model) {
+  return FindKernelPartition(const_cast<PartitionModel&>(model));
+}
+
 }  // namespace cfgxlate

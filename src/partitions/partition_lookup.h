@@ -16,6 +16,10 @@ PartitionRecord* FindPartitionByIdentifier(PartitionModel& model, int32_t identi
 // Exact match on the lookup name (the user's name for the kernel partition).
 PartitionRecord* FindPartitionByLookupName(PartitionModel& model, const std::string& name);
 
+// The kernel partition (at most one is accepted), or null.
+PartitionRecord* FindKernelPartition(PartitionModel& model);
+const PartitionRecord* FindKernelPartition(const PartitionModel& model);
+
 // A PartitionName attribute against a stored name, over the stored name's
 // length: letters compare ignoring case and a blank stands for the "_" that
 // replaced it. Returns the position after the compared characters, or

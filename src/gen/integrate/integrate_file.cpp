@@ -8,19 +8,13 @@
 #include "gen/integrate/memory_pool.h"
 #include "gen/integrate/partition_schedules.h"
 #include "gen/output_file.h"
+#include "partitions/partition_lookup.h"
 #include "util/paths.h"
 #include "util/text.h"
 
 namespace cfgxlate {
 
 namespace {
-
-PartitionRecord* KernelPartition(TranslationContext& ctx) {
-  for (PartitionRecord& partition : ctx.model.partitions.Partitions) {
-    if (partition.KernelPartition != 0) return &partition;
-  }
-  return nullptr;
-}
 
 void WriteBooleanSetting(std::string& out, const char* line_start, int32_t value) {
   if (value == 0) out += Format("%sfalse\n", line_start);
@@ -93,7 +87,7 @@ void WriteIntegrateFile(TranslationContext& ctx) {
   if (settings.IncludeNameSet) out += Format("%%include \"%s\"\n", settings.IncludeName.c_str());
   if (settings.TargetSet) out += Format("Target\t%s\n", settings.Target.c_str());
   out += "Kernel\n";
-  PartitionRecord* kernel = KernelPartition(ctx);
+  PartitionRecord* kernel = FindKernelPartition(ctx.model.partitions);
   WriteKernelHeader(ctx, out, kernel);
   CheckMemoryPools(ctx);
   WriteKernelObjects(ctx, out);

@@ -1,6 +1,7 @@
 #include "gen/integrate/kernel_numbering.h"
 
 #include "model/channels.h"
+#include "partitions/partition_lookup.h"
 
 namespace cfgxlate {
 
@@ -49,10 +50,8 @@ std::vector<int64_t> KernelBlockNumbers(const PartitionRecord& kernel) {
 namespace {
 
 std::vector<int64_t> KernelNumbersOf(const TranslationContext& ctx) {
-  for (const PartitionRecord& partition : ctx.model.partitions.Partitions) {
-    if (partition.KernelPartition != 0) return KernelBlockNumbers(partition);
-  }
-  return {};
+  const PartitionRecord* kernel = FindKernelPartition(ctx.model.partitions);
+  return kernel != nullptr ? KernelBlockNumbers(*kernel) : std::vector<int64_t>{};
 }
 
 }  // namespace

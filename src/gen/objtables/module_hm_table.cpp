@@ -6,6 +6,7 @@
 #include "gen/objtables/byte_array_packing.h"
 #include "gen/objtables/module_run_tables.h"
 #include "gen/output_file.h"
+#include "partitions/partition_lookup.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -14,10 +15,7 @@ namespace {
 // Several tables list the kernel partition first, wherever it was defined,
 // and then the other partitions in definition order.
 const PartitionRecord* KernelPartition(const TranslationContext& ctx) {
-  for (const PartitionRecord& partition : ctx.model.partitions.Partitions) {
-    if (partition.KernelPartition != 0) return &partition;
-  }
-  return nullptr;
+  return FindKernelPartition(ctx.model.partitions);
 }
 
 void WriteCallback(const TranslationContext& ctx, std::string& out) {
