@@ -112,37 +112,40 @@ void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumberi
   EndObject(out);
 }
 
+// Whether the port is the source of a plain or shared-memory channel, whose
+// kernel objects are written when the source is visited. Both ends of such a
+// channel must lie in the module; the other end is checked from either side.
+bool IsKernelChannelSource(TranslationContext& ctx, const ChannelRecord* channel, int32_t direction,
+                           const char* plain_message, const char* shared_message) {
+  if (channel == nullptr || channel->TransferMode == kProcedureTransfer) return false;
+  const bool source = direction == kSourcePort;
+  if (MissingPeer(*channel, source)) {
+    FatalError(ctx, channel->TransferMode == kPlainTransfer ? plain_message : shared_message);
+  }
+  return source;
+}
+
 }  // namespace
 
 void WritePortKernelObjects(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
                             PartitionRecord& partition) {
   for (SamplingPortRecord& port : partition.SamplingPorts) {
-    const ChannelRecord* channel = port.Channel;
-    if (channel == nullptr) continue;
-    const bool source = port.Direction == kSourcePort;
-    if (channel->TransferMode == kPlainTransfer && MissingPeer(*channel, source)) {
-      FatalError(ctx,
-                 "With KERNAVOX connection sampling ports, both ends of the port must be defined as "
-                 "non-PseudoPartitions");
+    if (IsKernelChannelSource(ctx, port.Channel, port.Direction,
+                              "With KERNAVOX connection sampling ports, both ends of the port must be defined as "
+                              "non-PseudoPartitions",
+                              "With shared memory sampling ports, both ends of the port must be defined as "
+                              "non-PseudoPartitions")) {
+      WriteSamplingSource(ctx, out, numbering, port);
     }
-    if (channel->TransferMode == kSharedMemoryTransfer && MissingPeer(*channel, source)) {
-      FatalError(ctx, "With shared memory sampling ports, both ends of the port must be defined as non-PseudoPartitions");
-    }
-    if (source && channel->TransferMode != kProcedureTransfer) WriteSamplingSource(ctx, out, numbering, port);
   }
   for (QueuingPortRecord& port : partition.QueuingPorts) {
-    const ChannelRecord* channel = port.Channel;
-    if (channel == nullptr) continue;
-    const bool source = port.Direction == kSourcePort;
-    if (channel->TransferMode == kPlainTransfer && MissingPeer(*channel, source)) {
-      FatalError(ctx,
-                 "With KERNAVOX connection queuing ports, both ends of the port must be defined as "
-                 "non-PseudoPartitions");
+    if (IsKernelChannelSource(ctx, port.Channel, port.Direction,
+                              "With KERNAVOX connection queuing ports, both ends of the port must be defined as "
+                              "non-PseudoPartitions",
+                              "With shared memory queuing ports, both ends of the port must be defined as "
+                              "non-PseudoPartitions")) {
+      WriteQueuingSource(ctx, out, numbering, port);
     }
-    if (channel->TransferMode == kSharedMemoryTransfer && MissingPeer(*channel, source)) {
-      FatalError(ctx, "With shared memory queuing ports, both ends of the port must be defined as non-PseudoPartitions");
-    }
-    if (source && channel->TransferMode != kProcedureTransfer) WriteQueuingSource(ctx, out, numbering, port);
   }
 }
 
