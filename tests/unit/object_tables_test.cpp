@@ -3,6 +3,7 @@
 // worked out from the documented table layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -254,6 +255,113 @@ TEST(ObjectTableEntries, LongNamesAndByteOrder) {
   Generated big = Generate(OnePartition(""));
   EXPECT_NE(big.File("object_table.s").find("#\tPERIOD = 20000000\n\t.byte\t0,0,0,0\n\t.byte\t1,49,45,0\n"),
             std::string::npos);
+}
+
+// P1's tasks with priorities 150, 200 and 250, queuing ports without a
+// channel holding 128 and 200 messages, a source sampling port with 130
+// destinations in P2, and a semaphore and schedule with non-ASCII names
+// (UTF-8 "Été" and "Sé"; only ASCII letters are lower-cased).
+std::string SignedValueBytes() {
+  std::string destinations, ends;
+  for (int i = 0; i < 130; ++i) {
+    const std::string name = "D" + std::to_string(i);
+    destinations += "<Sampling_Port PortName=\"" + name +
+                    "\" Direction=\"DESTINATION\" MaxMessageSize=\"8\" RefreshRateSeconds=\"1.0\" "
+                    "MaxTransfersPerWindow=\"1\"/>\n";
+    ends += "<Standard_Partition PartitionIdentifier=\"2\" PortName=\"" + name + "\"/>\n";
+  }
+  return "<?xml version=\"1.0\"?>\n<ARINC_653_Module ModuleName=\"M\">\n"
+         "<Partition PartitionIdentifier=\"1\" PartitionName=\"P1\">\n"
+         "<Task Name=\"T150\" StackSize=\"0x1000\" Priority=\"150\"/>\n"
+         "<Task Name=\"T200\" StackSize=\"0x1000\" Priority=\"200\"/>\n"
+         "<Task Name=\"T250\" StackSize=\"0x1000\" Priority=\"250\"/>\n"
+         "<Sampling_Port PortName=\"S\" Direction=\"SOURCE\" MaxMessageSize=\"8\" RefreshRateSeconds=\"1.0\"/>\n"
+         "<Queuing_Port PortName=\"Q128\" Direction=\"SOURCE\" MaxMessageSize=\"0x20\" MaxNbMessages=\"128\"/>\n"
+         "<Queuing_Port PortName=\"Q200\" Direction=\"DESTINATION\" MaxMessageSize=\"0x20\" MaxNbMessages=\"200\" "
+         "MaxTransfersPerWindow=\"1\"/>\n"
+         "<Semaphore Name=\"\xC3\x89t\xC3\xA9\" Kind=\"Counting\" InitialValue=\"0\"/>\n"
+         "</Partition>\n"
+         "<Partition PartitionIdentifier=\"2\" PartitionName=\"P2\">\n" + destinations + "</Partition>\n"
+         "<Module_Schedule ScheduleName=\"S\xC3\xA9\" ScheduleIdentifier=\"1\" InitialModuleSchedule=\"true\">\n"
+         "<Module_Sub_Schedule SubScheduleIdentifier=\"1\" MajorFrameSeconds=\"0.02\">\n"
+         "<Partition_Schedule PartitionIdentifier=\"1\" PartitionPeriod=\"20000000\" "
+         "PartitionDuration=\"10000000\" Core=\"0\">\n"
+         "<Window_Schedule WindowIdentifier=\"1\" Offset=\"0\" Duration=\"10000000\" PartitionPeriodStart=\"true\"/>\n"
+         "</Partition_Schedule>\n</Module_Sub_Schedule>\n</Module_Schedule>\n"
+         "<Connection_Table>\n<Channel ChannelIdentifier=\"1\">\n<Source>\n"
+         "<Standard_Partition PartitionIdentifier=\"1\" PortName=\"S\"/>\n</Source>\n<Destination>\n" +
+         ends + "</Destination>\n</Channel>\n</Connection_Table>\n</ARINC_653_Module>\n";
+}
+
+std::string ZeroGroups(int count) {
+  std::string groups;
+  for (int i = 0; i < count; ++i) groups += "\n\t.byte\t0,0,0,0";
+  return groups;
+}
+
+TEST(ObjectTableEntries, ValueBytesFrom128OnPrintAsSignedBytes) {
+  const std::string xml = SignedValueBytes();
+  const std::string end_line = std::to_string(std::count(xml.begin(), xml.end(), '\n') + 1);
+  const std::string warnings = WarningLine("Line " + end_line +
+                                           " - Queuing Port does not have a corresponding channel:") +
+                               WarningLine("Q128") +
+                               WarningLine("Line " + end_line +
+                                           " - Queuing Port does not have a corresponding channel:") +
+                               WarningLine("Q200");
+  // Numbers: port task 28,29; tasks 30, 31, 32; S 33 to 162; the queues 0
+  // (no channel); the semaphore 163. Value bytes: priorities 150, 200, 250
+  // as -106, -56, -6; 128 and 200 messages as -128 and -56; 130
+  // destinations as -126. Flag bytes stay unsigned: Q200 is a destination
+  // queue (4 | 0x80 = 132). Name characters stay 0 to 255: "Été" is 195,
+  // 137, 116, 195, 169 and sorts last (bytes compare unsigned).
+  Generated big = Generate(xml, {"-e"});
+  ASSERT_EQ(big.run.status, 0) << big.run.err;
+  EXPECT_EQ(big.run.err, warnings);
+  // The verbose dump shows the configured numbers, not the value bytes.
+  for (const char* line :
+       {"\t\t\tT150, ObjectIndex=30, Priority=150, StackSize=0x1000, TaskUserIdentification=0x0\n",
+        "\t\t\tS, ObjectIndex=33, NumberDestinations=130, MaxMessageSize=8, Direction=Source, PortMapping=0, "
+        "RefreshPeriod=1000000000\n",
+        "\t\t\tQ200, ObjectIndex=0, MaxMessageSize=32, MaxNbMessages=200, Direction=Destination, Discipline=FIFO, "
+        "PortMapping=0\n"}) {
+    EXPECT_NE(big.out.find(line), std::string::npos) << line;
+  }
+  // Queues: number 0, user word 32 (the message size; fewer than 256
+  // messages), 64-bit value the transfers per window (Q200 only).
+  const std::string q128_words = "0,0,0,0\n\t.byte\t0,0,0,32\n\t.byte\t0,0,0,0\n\t.byte\t0,0,0,0\n";
+  const std::string q200_words = "0,0,0,0\n\t.byte\t0,0,0,32\n\t.byte\t0,0,0,0\n\t.byte\t0,0,0,1\n";
+  const std::string short30 = ZeroGroups(6) + "\n\t.byte\t0,0,";
+  EXPECT_EQ(Between(big.File("object_table.s"), "#\tNumber of Objects", "#\tNumber of module schedules"),
+            "#\tNumber of Objects = 7\n\t.byte\t0,0,0,7\n"
+            "#\tq128\n\t.byte\t113,49,50,56" + short30 + "4,-128\n\t.byte\t" + q128_words +
+            "#\tq200\n\t.byte\t113,50,48,48" + short30 + "132,-56\n\t.byte\t" + q200_words +
+            "#\ts\n\t.byte\t115,0,0,0" + short30 +
+            "1,-126\n\t.byte\t0,0,0,33\n\t.byte\t0,0,0,8\n\t.byte\t0,0,0,0\n\t.byte\t59,154,202,0\n"
+            "#\tt150\n\t.byte\t116,49,53,48" + short30 + "14,-106\n\t.byte\t0,0,0,30\n" + ZeroGroups(3).substr(1) +
+            "\n#\tt200\n\t.byte\t116,50,48,48" + short30 + "14,-56\n\t.byte\t0,0,0,31\n" + ZeroGroups(3).substr(1) +
+            "\n#\tt250\n\t.byte\t116,50,53,48" + short30 + "14,-6\n\t.byte\t0,0,0,32\n" + ZeroGroups(3).substr(1) +
+            "\n#\t\xC3\x89t\xC3\xA9\n\t.byte\t195,137,116,195\n\t.byte\t169,0,0,0" + ZeroGroups(5) +
+            "\n\t.byte\t0,0,8,0\n\t.byte\t0,0,0,163\n" + ZeroGroups(3).substr(1) + "\n");
+  EXPECT_NE(big.File("object_table.s").find("#\ts\xC3\xA9\n\t.byte\t115,195,169,0\n"), std::string::npos);
+
+  // 32-byte names, little-endian: two more zero name bytes, padding bytes
+  // before the flag, every word reversed; the flag and value bytes as above.
+  Generated little = Generate(xml, {"-32", "-i"});
+  ASSERT_EQ(little.run.status, 0) << little.run.err;
+  const std::string little_q128 = "0,0,0,0\n\t.byte\t32,0,0,0\n\t.byte\t0,0,0,0\n\t.byte\t0,0,0,0\n";
+  const std::string little_q200 = "0,0,0,0\n\t.byte\t32,0,0,0\n\t.byte\t1,0,0,0\n\t.byte\t0,0,0,0\n";
+  const std::string short32 = ZeroGroups(7) + "\n\t.byte\t0,0,";
+  EXPECT_EQ(Between(little.File("object_table.s"), "#\tNumber of Objects", "#\tNumber of module schedules"),
+            "#\tNumber of Objects = 7\n\t.byte\t7,0,0,0\n"
+            "#\tq128\n\t.byte\t113,49,50,56" + short32 + "4,-128\n\t.byte\t" + little_q128 +
+            "#\tq200\n\t.byte\t113,50,48,48" + short32 + "132,-56\n\t.byte\t" + little_q200 +
+            "#\ts\n\t.byte\t115,0,0,0" + short32 +
+            "1,-126\n\t.byte\t33,0,0,0\n\t.byte\t8,0,0,0\n\t.byte\t0,202,154,59\n\t.byte\t0,0,0,0\n"
+            "#\tt150\n\t.byte\t116,49,53,48" + short32 + "14,-106\n\t.byte\t30,0,0,0\n" + ZeroGroups(3).substr(1) +
+            "\n#\tt200\n\t.byte\t116,50,48,48" + short32 + "14,-56\n\t.byte\t31,0,0,0\n" + ZeroGroups(3).substr(1) +
+            "\n#\tt250\n\t.byte\t116,50,53,48" + short32 + "14,-6\n\t.byte\t32,0,0,0\n" + ZeroGroups(3).substr(1) +
+            "\n#\t\xC3\x89t\xC3\xA9\n\t.byte\t195,137,116,195\n\t.byte\t169,0,0,0" + ZeroGroups(6) +
+            "\n\t.byte\t0,0,8,0\n\t.byte\t163,0,0,0\n" + ZeroGroups(3).substr(1) + "\n");
 }
 
 TEST(ObjectTableHeader, WholeHeaderOfASmallPartition) {

@@ -34,7 +34,7 @@ struct ObjectEntry {
   int32_t ObjectIndex = 0;
   int32_t UserWord = 0;
   std::string Name;  // lower case
-  uint8_t ValueByte = 0;
+  int8_t ValueByte = 0;  // signed: printed from -128 to 127
   int32_t Kind = 0;
   int32_t Direction = 0;
   int32_t Discipline = 0;
@@ -52,6 +52,13 @@ int EntryNameBytes(const ModuleSettings& settings);
 ObjectEntry MakeObjectEntry(TranslationContext& ctx, const std::string& name, int32_t kind);
 
 uint8_t EntryFlagByte(const ModuleSettings& settings, const ObjectEntry& entry);
+
+// The low eight bits of a value as the signed byte the entry holds (200
+// becomes -56).
+inline int8_t SignedLowByte(uint32_t value) {
+  const int low = static_cast<int>(value & 0xFF);
+  return static_cast<int8_t>(low < 128 ? low : low - 256);
+}
 
 // Puts entries collected in insertion order into table order: the order that
 // inserting them one at a time into a sorted list gives, where an entry goes

@@ -62,7 +62,7 @@ void NumberTasks(TranslationContext& ctx, PartitionRecord& partition, PartitionN
     }
     ObjectEntry entry = MakeObjectEntry(ctx, task.Name, kKindTask);
     entry.ObjectIndex = task.ObjectIndex;
-    entry.ValueByte = static_cast<uint8_t>(task.Priority & 0xFF);
+    entry.ValueByte = SignedLowByte(static_cast<uint32_t>(task.Priority));
     entry.UserWord = task.TaskUserIdentification;
     numbering.entries.push_back(std::move(entry));
     Verbose(ctx, VerboseTask(partition, task));
@@ -104,7 +104,7 @@ void NumberSamplingPort(TranslationContext& ctx, ObjectTablesRun& run, Partition
 
   ObjectEntry entry = MakeObjectEntry(ctx, port.Name, kind);
   entry.ObjectIndex = port.ObjectIndex;
-  entry.ValueByte = static_cast<uint8_t>(destinations);
+  entry.ValueByte = SignedLowByte(static_cast<uint32_t>(destinations));
   const uint32_t size = static_cast<uint32_t>(port.MaxMessageSize);
   entry.UserWord = kind == kKindSamplingProcedure
                        ? port.MaxMessageSize
@@ -148,7 +148,7 @@ void NumberQueuingPort(TranslationContext& ctx, ObjectTablesRun& run, PartitionR
   ObjectEntry entry = MakeObjectEntry(ctx, port.Name, kind);
   entry.ObjectIndex = port.ObjectIndex;
   const uint32_t messages = static_cast<uint32_t>(port.MaxNbMessages);
-  entry.ValueByte = static_cast<uint8_t>(messages & 0xFF);
+  entry.ValueByte = SignedLowByte(messages);
   entry.UserWord =
       static_cast<int32_t>((((messages >> 8) & 0xFF) << 24) | (static_cast<uint32_t>(port.MaxMessageSize) & 0xFFFFFF));
   entry.Direction = port.Direction;
