@@ -272,20 +272,20 @@ TEST(ModuleScheduleTable, CoreMapsWithoutLogicalCoresOrMultiCoreAreZero) {
 }
 
 TEST(ModuleScheduleTable, CoreMapTexts) {
-  ModuleSettings settings;
-  settings.NumberOfCores = 5;
+  TestContext t;
+  t.ctx.settings.NumberOfCores = 5;
   std::string all;
   const std::string all_text = "ALL";
-  WriteCoreMap(settings, all, &all_text);
+  WriteCoreMap(t.ctx, all, &all_text);
   EXPECT_EQ(all, "\t.byte\t0,1,2,3\n\t.byte\t4,0,0,0\n" + Repeat(kZeroLine, 14));
 
   std::string listed;
   const std::string list_text = "7,6,5,4,3";
-  WriteCoreMap(settings, listed, &list_text);
+  WriteCoreMap(t.ctx, listed, &list_text);
   EXPECT_EQ(listed, "\t.byte\t7,6,5,4\n\t.byte\t3,0,0,0\n" + Repeat(kZeroLine, 14));
 
   std::string none;
-  WriteCoreMap(settings, none, nullptr);
+  WriteCoreMap(t.ctx, none, nullptr);
   EXPECT_EQ(none, Repeat(kZeroLine, 16));
 }
 

@@ -364,6 +364,93 @@ TEST(ObjectTableEntries, ValueBytesFrom128OnPrintAsSignedBytes) {
             "\n\t.byte\t0,0,8,0\n\t.byte\t163,0,0,0\n" + ZeroGroups(3).substr(1) + "\n");
 }
 
+// P1 runs in a time window; P2 is scheduled without one, so it gets no
+// affinity group and only its core map reads its Core text.
+std::string CoreTexts(const std::string& p1_core, const std::string& p2_core,
+                      const std::string& module_attributes = "") {
+  return "<?xml version=\"1.0\"?>\n<ARINC_653_Module ModuleName=\"M\"" + module_attributes + ">\n"
+         "<Partition PartitionIdentifier=\"1\" PartitionName=\"P1\">\n</Partition>\n"
+         "<Partition PartitionIdentifier=\"2\" PartitionName=\"P2\">\n</Partition>\n"
+         "<Module_Schedule ScheduleName=\"S1\" ScheduleIdentifier=\"1\" InitialModuleSchedule=\"true\">\n"
+         "<Module_Sub_Schedule SubScheduleIdentifier=\"1\" MajorFrameSeconds=\"0.02\">\n"
+         "<Partition_Schedule PartitionIdentifier=\"1\" PartitionPeriod=\"20000000\" "
+         "PartitionDuration=\"10000000\" Core=\"" + p1_core + "\">\n"
+         "<Window_Schedule WindowIdentifier=\"1\" Offset=\"0\" Duration=\"10000000\"/>\n"
+         "</Partition_Schedule>\n"
+         "<Partition_Schedule PartitionIdentifier=\"2\" PartitionPeriod=\"20000000\" "
+         "PartitionDuration=\"10000000\" Core=\"" + p2_core + "\">\n</Partition_Schedule>\n"
+         "</Module_Sub_Schedule>\n</Module_Schedule>\n</ARINC_653_Module>\n";
+}
+
+std::string EndOfInput(const std::string& xml, const std::string& message) {
+  return ErrorLine("Line " + std::to_string(std::count(xml.begin(), xml.end(), '\n') + 1) + " - " + message);
+}
+
+TEST(ObjectTableCoreMap, NumbersNoByteHoldsAreRefusedAndNoTableIsLeft) {
+  struct Refused {
+    const char* core;
+    const char* message;
+    const char* detail;
+  };
+  const Refused cases[] = {
+      {"99999999999999999999", "Invalid core value in list:", "99999999999999999999"},
+      {"1,4294967301", "Invalid core value in list:", "4294967301"},
+      {"-129", "Invalid core list value:", "-129"},
+      {"0,256", "Invalid core value in list:", "256"},
+  };
+  for (const Refused& refused : cases) {
+    const std::string xml = CoreTexts("0", refused.core);
+    Generated g = Generate(xml);
+    EXPECT_EQ(g.run.status, 1) << refused.core;
+    EXPECT_EQ(g.run.err, EndOfInput(xml, refused.message) + ErrorLine(refused.detail));
+    EXPECT_EQ(g.fs.files.size(), 1u) << refused.core;  // only the input
+  }
+
+  // One file per partition: the tables completed before P2's stay.
+  Generated z = Generate(CoreTexts("0", "-129"), {"-z"});
+  EXPECT_EQ(z.run.status, 1);
+  EXPECT_EQ(z.fs.files.count("object_table_P1.s"), 1u);
+  EXPECT_EQ(z.fs.files.count("object_table_P2.s"), 0u);
+  EXPECT_EQ(z.fs.files.count("object_table_kernel.s"), 0u);
+
+  // A text the affinity groups refuse later anyway: the same lines as
+  // before, and now no object table or linker file with the broken line.
+  const std::string cores4 = CoreTexts("300", "0", " NumberOfCores=\"4\"");
+  Generated four = Generate(cores4);
+  EXPECT_EQ(four.run.status, 1);
+  EXPECT_EQ(four.run.err, EndOfInput(cores4, "Invalid core value in list:") + ErrorLine("300"));
+  EXPECT_EQ(four.fs.files.size(), 1u);
+}
+
+TEST(ObjectTableCoreMap, TextsEveryByteHoldsAreWrittenAsBefore) {
+  const std::string zero = "\t.byte\t0,0,0,0\n";
+  const auto zeros = [&zero](int count) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) lines += zero;
+    return lines;
+  };
+  struct Written {
+    const char* core;
+    std::string lines;
+  };
+  // "all" with the default 8 cores; 255 and -128 are the extremes a byte
+  // line takes.
+  const Written cases[] = {
+      {"2,3", "\t.byte\t2,3,0,0\n" + zeros(15)},
+      {"all", "\t.byte\t0,1,2,3\n\t.byte\t4,5,6,7\n" + zeros(14)},
+      {"255,-128", "\t.byte\t255,-128,0,0\n" + zeros(15)},
+  };
+  for (const Written& written : cases) {
+    Generated g = Generate(CoreTexts("0", written.core));
+    ASSERT_EQ(g.run.status, 0) << g.run.err;
+    const std::string table = g.File("object_table.s");
+    const std::string p2 = table.substr(table.find("\t.section\t\".mr_rweu_P2\""));
+    EXPECT_EQ(Between(p2, "#\tLogical To Physical Core Mapping Table\n", "#\tNumber of module schedules"),
+              "#\tLogical To Physical Core Mapping Table\n" + written.lines)
+        << written.core;
+  }
+}
+
 TEST(ObjectTableHeader, WholeHeaderOfASmallPartition) {
   Generated g = Generate(OnePartition(""));
   ASSERT_EQ(g.run.status, 0) << g.run.err;

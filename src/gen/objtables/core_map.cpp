@@ -1,14 +1,17 @@
 #include "gen/objtables/core_map.h"
 
 #include <cctype>
-#include <climits>
 
+#include "driver/diagnostics.h"
 #include "util/text.h"
 
 namespace cfgxlate {
 namespace {
 
 constexpr const char* kZeroLine = "\t.byte\t0,0,0,0\n";
+// What a .byte line takes, as signed or unsigned byte.
+constexpr long long kHighestByte = 255;
+constexpr long long kLowestByte = -128;
 
 void WriteAllCores(const ModuleSettings& settings, std::string& out) {
   const long long cores = settings.NumberOfCores;
@@ -24,46 +27,51 @@ void WriteAllCores(const ModuleSettings& settings, std::string& out) {
 
 // The next number of a core list, like strtol: leading blanks and a sign
 // are accepted, no digits reads as 0. The position moves past the number
-// and one separator character.
-int NextListedCore(const std::string& text, size_t& pos) {
+// and one separator character. The number is read in full, and one that
+// no byte can hold is refused with the text from its start: a wrapped or
+// clipped value would put a core number into the map that was never given.
+int NextListedCore(TranslationContext& ctx, const std::string& text, size_t& pos) {
   size_t p = pos;
   while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p]))) ++p;
+  const size_t start = p;
   bool negative = false;
   if (p < text.size() && (text[p] == '-' || text[p] == '+')) negative = text[p++] == '-';
-  long long value = 0;
+  long long magnitude = 0;
   bool digits = false;
   while (p < text.size() && std::isdigit(static_cast<unsigned char>(text[p]))) {
-    if (value <= INT_MAX) value = value * 10 + (text[p] - '0');
+    // Once above 255 the exact value no longer matters: it is refused.
+    if (magnitude <= kHighestByte) magnitude = magnitude * 10 + (text[p] - '0');
     digits = true;
     ++p;
   }
   if (!digits) {
-    value = 0;
-    p = pos;  // nothing read: only the separator is skipped
+    pos += 1;  // nothing read: only the separator is skipped
+    return 0;
   }
-  if (value > INT_MAX) value = INT_MAX;  // keeps an absurd text from overflowing
+  if (!negative && magnitude > kHighestByte) FatalError(ctx, "Invalid core value in list:", text.c_str() + start);
+  if (negative && magnitude > -kLowestByte) FatalError(ctx, "Invalid core list value:", text.c_str() + start);
   pos = p + 1;
-  return static_cast<int>(negative ? -value : value);
+  return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-void WriteListedCores(const std::string& text, std::string& out) {
+void WriteListedCores(TranslationContext& ctx, const std::string& text, std::string& out) {
   size_t pos = 0;
   for (int line = 0; line < kCoreMapLines; ++line) {
     int values[4];
-    for (int& value : values) value = pos < text.size() ? NextListedCore(text, pos) : 0;
+    for (int& value : values) value = pos < text.size() ? NextListedCore(ctx, text, pos) : 0;
     out += Format("\t.byte\t%d,%d,%d,%d\n", values[0], values[1], values[2], values[3]);
   }
 }
 
 }  // namespace
 
-void WriteCoreMap(const ModuleSettings& settings, std::string& out, const std::string* core_text) {
+void WriteCoreMap(TranslationContext& ctx, std::string& out, const std::string* core_text) {
   if (core_text == nullptr) {
     for (int line = 0; line < kCoreMapLines; ++line) out += kZeroLine;
   } else if (EqualsIgnoreCase(*core_text, "all")) {
-    WriteAllCores(settings, out);
+    WriteAllCores(ctx.settings, out);
   } else {
-    WriteListedCores(*core_text, out);
+    WriteListedCores(ctx, *core_text, out);
   }
 }
 

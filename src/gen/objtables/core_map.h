@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/settings.h"
+#include "driver/context.h"
 
 namespace cfgxlate {
 
@@ -13,7 +13,8 @@ constexpr int kCoreMapLines = 16;  // four bytes each
 // Writes the map for a Core text: "all" (any letter case) maps logical core i
 // to physical core i for the module's cores; any other text lists physical
 // cores as decimal numbers, each followed by one separator character. A null
-// text gives an all-zero map.
-void WriteCoreMap(const ModuleSettings& settings, std::string& out, const std::string* core_text);
+// text gives an all-zero map. A listed number that no byte can hold (above
+// 255 or below -128) is fatal.
+void WriteCoreMap(TranslationContext& ctx, std::string& out, const std::string* core_text);
 
 }  // namespace cfgxlate

@@ -135,7 +135,7 @@ void WriteModuleScheduleTable(TranslationContext& ctx, std::string& out, const P
     EmitWord64(settings, out, static_cast<uint64_t>(times.duration));
 
     out += "#\tLogical To Physical Core Mapping Table\n";
-    WriteCoreMap(settings, out, CoreText(ctx, schedule, partition));
+    WriteCoreMap(ctx, out, CoreText(ctx, schedule, partition));
 
     if (dump) {
       Verbose(ctx, Format("\t\tScheduleName = %s, ScheduleIdentifier = %d, ScheduleNumber = %d,\n"
