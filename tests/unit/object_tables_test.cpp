@@ -415,11 +415,21 @@ TEST(ObjectTableCoreMap, NumbersNoByteHoldsAreRefusedAndNoTableIsLeft) {
 
   // A text the affinity groups refuse later anyway: the same lines as
   // before, and now no object table or linker file with the broken line.
-  const std::string cores4 = CoreTexts("300", "0", " NumberOfCores=\"4\"");
-  Generated four = Generate(cores4);
-  EXPECT_EQ(four.run.status, 1);
-  EXPECT_EQ(four.run.err, EndOfInput(cores4, "Invalid core value in list:") + ErrorLine("300"));
-  EXPECT_EQ(four.fs.files.size(), 1u);
+  // Their messages and details are the core-list reader's, naming the
+  // text from the item it refuses (5 is no core of four).
+  const Refused later[] = {
+      {"300", "Invalid core value in list:", "300"},
+      {"5,300", "Invalid core value in list:", "5,300"},
+      {"x,300", "Invalid core list value:", "x,300"},
+      {"+300", "Invalid core list value:", "+300"},
+  };
+  for (const Refused& refused : later) {
+    const std::string cores4 = CoreTexts(refused.core, "0", " NumberOfCores=\"4\"");
+    Generated four = Generate(cores4);
+    EXPECT_EQ(four.run.status, 1) << refused.core;
+    EXPECT_EQ(four.run.err, EndOfInput(cores4, refused.message) + ErrorLine(refused.detail));
+    EXPECT_EQ(four.fs.files.size(), 1u) << refused.core;
+  }
 }
 
 TEST(ObjectTableCoreMap, TextsEveryByteHoldsAreWrittenAsBefore) {

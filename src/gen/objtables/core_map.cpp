@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "driver/diagnostics.h"
+#include "reader/attributes.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -23,6 +24,19 @@ void WriteAllCores(const ModuleSettings& settings, std::string& out) {
     out += Format("\t.byte\t%d,%d,%d,%d\n", static_cast<int>(i), core(i + 1), core(i + 2), core(i + 3));
   }
   for (; line < kCoreMapLines; ++line) out += kZeroLine;
+}
+
+// A listed number that no byte holds. A text the core-list reader refuses
+// is refused with the reader's own message and detail, the ones the
+// affinity groups of the integrate file would give; otherwise the number is
+// named from its start.
+[[noreturn]] void RefuseUnwritableCore(TranslationContext& ctx, const std::string& text, size_t start,
+                                       bool negative) {
+  for (const char* item = text.c_str(); item != nullptr;) {
+    int32_t core = 0;
+    item = NextCoreListItem(ctx, item, &core);
+  }
+  FatalError(ctx, negative ? "Invalid core list value:" : "Invalid core value in list:", text.c_str() + start);
 }
 
 // The next number of a core list, like strtol: leading blanks and a sign
@@ -48,8 +62,7 @@ int NextListedCore(TranslationContext& ctx, const std::string& text, size_t& pos
     pos += 1;  // nothing read: only the separator is skipped
     return 0;
   }
-  if (!negative && magnitude > kHighestByte) FatalError(ctx, "Invalid core value in list:", text.c_str() + start);
-  if (negative && magnitude > -kLowestByte) FatalError(ctx, "Invalid core list value:", text.c_str() + start);
+  if (magnitude > (negative ? -kLowestByte : kHighestByte)) RefuseUnwritableCore(ctx, text, start, negative);
   pos = p + 1;
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
