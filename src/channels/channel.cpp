@@ -1,7 +1,7 @@
 #include "channels/channel.h"
 
 #include "channels/channel_end.h"
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"
@@ -57,10 +57,10 @@ bool ReadDestinationBlock(TranslationContext& ctx, ChannelState& state) {
 
 bool ReadChannel(TranslationContext& ctx, const char* tag_line) {
   ChannelRecord& channel = ctx.model.channels.Channels.emplace_back();
-  if (const char* identifier = FindAttribute(ctx, tag_line, "ChannelIdentifier")) {
-    channel.ChannelIdentifier = ParseDecOrHex(ctx, identifier, tag_line);
+  if (const char* identifier = FindAttribute(ctx.report, tag_line, "ChannelIdentifier")) {
+    channel.ChannelIdentifier = ParseDecOrHex(ctx.report, identifier, tag_line);
   }
-  if (const char* name = FindAttribute(ctx, tag_line, "ChannelName")) {
+  if (const char* name = FindAttribute(ctx.report, tag_line, "ChannelName")) {
     channel.ChannelName = BlanksToUnderscores(AttributeText(name));
     channel.ChannelNameGiven = true;
   }

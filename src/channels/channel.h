@@ -1,7 +1,7 @@
 // One Channel element of a connection table, up to its end tag.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

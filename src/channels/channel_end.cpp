@@ -5,7 +5,7 @@
 
 #include "channels/port_index.h"
 #include "channels/transfer_mode.h"
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -15,18 +15,18 @@ namespace cfgxlate {
 namespace {
 
 PortReference ResolveEnd(TranslationContext& ctx, const char* tag_line) {
-  const char* identifier = FindAttribute(ctx, tag_line, "PartitionIdentifier");
+  const char* identifier = FindAttribute(ctx.report, tag_line, "PartitionIdentifier");
   if (identifier == nullptr) FatalError(ctx, "Channel missing PartitionIdentifier:", tag_line);
   PartitionRecord* partition =
-      FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx, identifier, tag_line));
+      FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx.report, identifier, tag_line));
   if (partition == nullptr) {
     FatalError(ctx, "PartitionIdentifier in Channel does not map to an existing partition:", tag_line);
   }
-  const char* partition_name = FindAttribute(ctx, tag_line, "PartitionName");
+  const char* partition_name = FindAttribute(ctx.report, tag_line, "PartitionName");
   if (partition_name != nullptr && !PartitionNameMatches(partition_name, partition->LookupName())) {
     FatalError(ctx, "PartitionName is not correct in channel specification:", tag_line);
   }
-  const char* port_name = FindAttribute(ctx, tag_line, "PortName");
+  const char* port_name = FindAttribute(ctx.report, tag_line, "PortName");
   if (port_name == nullptr) FatalError(ctx, "Channel missing PortName:", tag_line);
   return FindChannelEnd(ctx.model.channels, *partition, BlanksToUnderscores(AttributeText(port_name)));
 }

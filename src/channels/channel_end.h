@@ -2,7 +2,7 @@
 // resolved to a port or connection and linked with the channel.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,7 +1,7 @@
 #include "channels/connection_table.h"
 
 #include "channels/channel.h"
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"
 

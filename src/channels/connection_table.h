@@ -1,7 +1,7 @@
 // The connection table: channels binding ports of different partitions.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

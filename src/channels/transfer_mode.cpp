@@ -1,6 +1,6 @@
 #include "channels/transfer_mode.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 
 namespace cfgxlate {
@@ -9,13 +9,13 @@ namespace {
 
 // Shared_Memory, or SharedMemory when that is absent; false when neither.
 bool ReadSharedMemory(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "Shared_Memory");
-  if (value == nullptr) value = FindAttribute(ctx, tag_line, "SharedMemory");
-  return value != nullptr && ParseBoolean(ctx, value, "Invalid SharedMemory/Shared_Memory value:", tag_line) != 0;
+  const char* value = FindAttribute(ctx.report, tag_line, "Shared_Memory");
+  if (value == nullptr) value = FindAttribute(ctx.report, tag_line, "SharedMemory");
+  return value != nullptr && ParseBoolean(ctx.report, value, "Invalid SharedMemory/Shared_Memory value:", tag_line) != 0;
 }
 
 bool HasProcedure(TranslationContext& ctx, const char* tag_line) {
-  return FindAttribute(ctx, tag_line, "Procedure") != nullptr;
+  return FindAttribute(ctx.report, tag_line, "Procedure") != nullptr;
 }
 
 int32_t MaxTransfersPerWindow(const PortReference& port) {

@@ -2,7 +2,7 @@
 // must agree on the channel's transfer mode.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -53,7 +53,7 @@ struct LineBuilder {
 
 void InternalErrorHandler(int) {
   const TranslationContext* ctx = watched_context;
-  const char* program = ctx != nullptr ? ctx->ProgramName.c_str() : "cfgxlate";
+  const char* program = ctx != nullptr ? ctx->report.ProgramName.c_str() : "cfgxlate";
   int32_t line_number = ctx != nullptr ? ctx->reader.LineNumber : 1;
   static LineBuilder builder;
   builder.Add("Line ");

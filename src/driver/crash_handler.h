@@ -2,7 +2,7 @@
 // process with status 1.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

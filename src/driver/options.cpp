@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "util/numbers.h"
 #include "util/paths.h"
 

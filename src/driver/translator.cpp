@@ -1,11 +1,11 @@
 #include "driver/translator.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "driver/options.h"
 #include "gen/integrate/integrate_file.h"
 #include "gen/objtables/object_tables.h"
 #include "gen/side/side_tables.h"
-#include "reader/module_element.h"
+#include "module/module_element.h"
 #include "util/paths.h"
 
 namespace cfgxlate {
@@ -32,11 +32,11 @@ int RunTranslator(int argc, const char* const* argv, FileSystem& fs, Console& co
       RunPhases(ctx);
     } else {
       console.FlushOut();
-      console.Err(UsageText(ctx.ProgramName));
+      console.Err(UsageText(ctx.report.ProgramName));
       status = 1;
     }
   } catch (const FatalExit& fatal) {
-    EmitMessageLines(ctx, fatal.lines);
+    EmitMessageLines(ctx.report, fatal.lines);
     // A half-written integrate file must not survive a failed run.
     if (!ctx.IntegrateFileInProgress.empty()) fs.RemoveFile(ctx.IntegrateFileInProgress);
     status = 1;

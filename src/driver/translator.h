@@ -2,7 +2,7 @@
 // fixed order. Runs in-process; returns the exit status.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,6 +1,6 @@
 #include "gen/output_file.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "util/paths.h"
 #include "util/text.h"
 

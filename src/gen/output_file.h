@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

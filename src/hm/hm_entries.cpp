@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "model/hm.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -27,9 +27,9 @@ bool BeginsWithIgnoreCase(const char* value, const char* keyword) {
 
 int32_t ReadErrorIdentifierRef(TranslationContext& ctx, const char* tag_line, const char* range_message,
                                const char* range_detail) {
-  const char* value = FindAttribute(ctx, tag_line, "ErrorIdentifierRef");
+  const char* value = FindAttribute(ctx.report, tag_line, "ErrorIdentifierRef");
   if (value == nullptr) FatalError(ctx, "Incorrect ErrorAction entry.", "ErrorIdentifierRef not defined:", tag_line);
-  int32_t error = ParseDecOrHex(ctx, value, tag_line);
+  int32_t error = ParseDecOrHex(ctx.report, value, tag_line);
   if (error < 0 || error >= ErrorIdentifierCount) FatalError(ctx, range_message, range_detail, tag_line);
   return error;
 }

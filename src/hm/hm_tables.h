@@ -2,7 +2,7 @@
 // PartitionHMTable.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -2,7 +2,7 @@
 // module state.
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "hm/hm_entries.h"
 #include "hm/hm_tables.h"
 #include "reader/attributes.h"
@@ -24,7 +24,7 @@ ModuleHMTableRecord& ModuleTable(HMModel& hm) {
 void ReadModuleErrorAction(TranslationContext& ctx, const char* line, uint8_t* row) {
   int32_t error = ReadErrorIdentifierRef(ctx, line, "Incorrect ErrorAction entry.",
                                          "ErrorIdentifierRef out of range (0..31):");
-  const char* value = FindAttribute(ctx, line, "ModuleRecoveryAction");
+  const char* value = FindAttribute(ctx.report, line, "ModuleRecoveryAction");
   if (value == nullptr) FatalError(ctx, "Incorrect ErrorAction entry.", "ModuleRecoveryAction not defined:", line);
   int action = ModuleRecoveryActionValue(value);
   if (action < 0) FatalError(ctx, "Incorrect ErrorAction entry.", "Invalid ModuleRecoveryAction action.", line);
@@ -35,10 +35,10 @@ void ReadModuleErrorAction(TranslationContext& ctx, const char* line, uint8_t* r
 
 void ReadModuleHMTable(TranslationContext& ctx, const char* tag_line) {
   HMModel& hm = ctx.model.hm;
-  if (FindAttribute(ctx, tag_line, "Description") == nullptr) {
+  if (FindAttribute(ctx.report, tag_line, "Description") == nullptr) {
     FatalError(ctx, "Required Description field missing:", tag_line);
   }
-  const char* callback = FindAttribute(ctx, tag_line, "ModuleCallback");
+  const char* callback = FindAttribute(ctx.report, tag_line, "ModuleCallback");
   if (callback != nullptr && hm.ModuleHMTable != nullptr && hm.ModuleHMTable->ModuleCallbackGiven) {
     FatalError(ctx, "Only one ModuleCallback specification allowed:", tag_line);
   }
@@ -49,14 +49,14 @@ void ReadModuleHMTable(TranslationContext& ctx, const char* tag_line) {
   }
 
   uint8_t fill = kModuleActionNotSpecified;
-  if (const char* value = FindAttribute(ctx, tag_line, "UnspecifiedAction")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "UnspecifiedAction")) {
     int action = ModuleRecoveryActionValue(value);
     if (action < 0) FatalError(ctx, "Invalid UnspecifiedAction value:", tag_line);
     fill = static_cast<uint8_t>(action);
   }
-  const char* state_value = FindAttribute(ctx, tag_line, "StateIdentifier");
+  const char* state_value = FindAttribute(ctx.report, tag_line, "StateIdentifier");
   if (state_value == nullptr) FatalError(ctx, "Required StateIdentifier field missing:", tag_line);
-  int32_t state = ParseDecOrHex(ctx, state_value, tag_line);
+  int32_t state = ParseDecOrHex(ctx.report, state_value, tag_line);
   if (state < 0 || state >= StateCount) {
     FatalError(ctx, "Incorrect StateIdentifier specification.", "StateIdentifier out of range (0..2):", tag_line);
   }

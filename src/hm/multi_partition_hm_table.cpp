@@ -2,7 +2,7 @@
 // the partition.
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "hm/hm_entries.h"
 #include "hm/hm_tables.h"
 #include "reader/attributes.h"
@@ -16,11 +16,11 @@ namespace {
 void ReadMultiPartitionErrorAction(TranslationContext& ctx, const char* line, MultiPartitionHMTableRecord& table) {
   int32_t error = ReadErrorIdentifierRef(ctx, line, "Incorrect ErrorAction entry.",
                                          "ErrorIdentifierRef out of range (0..31):");
-  const char* level = FindAttribute(ctx, line, "ErrorLevel");
+  const char* level = FindAttribute(ctx.report, line, "ErrorLevel");
   if (level == nullptr) FatalError(ctx, "Incorrect ErrorAction entry.", "ErrorLevel not defined:", line);
   int action;
   if (StartsWith(level, "MODULE")) {
-    const char* value = FindAttribute(ctx, line, "ModuleRecoveryAction");
+    const char* value = FindAttribute(ctx.report, line, "ModuleRecoveryAction");
     if (value == nullptr) {
       FatalError(ctx, "Incorrect ErrorAction entry.", "ErrorLevel is MODULE, but no ModuleRecoveryAction defined:",
                  line);
@@ -39,12 +39,12 @@ void ReadMultiPartitionErrorAction(TranslationContext& ctx, const char* line, Mu
 
 void ReadMultiPartitionHMTable(TranslationContext& ctx, const char* tag_line) {
   MultiPartitionHMTableRecord table;
-  const char* name = FindAttribute(ctx, tag_line, "TableName");
+  const char* name = FindAttribute(ctx.report, tag_line, "TableName");
   if (name == nullptr) FatalError(ctx, "Incorrect MultiPartitionHMTable entry.", "TableName not defined:", tag_line);
   table.TableName = AttributeText(name);
 
-  if (const char* value = FindAttribute(ctx, tag_line, "TableIdentifier")) {
-    table.TableIdentifier = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "TableIdentifier")) {
+    table.TableIdentifier = ParseDecOrHex(ctx.report, value, tag_line);
     // 0 passes, whatever the message says.
     if (table.TableIdentifier < 0) {
       FatalError(ctx, "Incorrect MultiPartitionHMTable entry.", "TableIdentifier value must be greater than 0:",
@@ -52,7 +52,7 @@ void ReadMultiPartitionHMTable(TranslationContext& ctx, const char* tag_line) {
     }
   }
   int fill = kModuleActionReset;
-  if (const char* value = FindAttribute(ctx, tag_line, "UnspecifiedAction")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "UnspecifiedAction")) {
     fill = StartsWith(value, "PARTITION") ? kMultiActionPartition : ModuleRecoveryActionValue(value);
     if (fill < 0) FatalError(ctx, "Invalid UnspecifiedAction value:", tag_line);
   }

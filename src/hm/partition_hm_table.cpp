@@ -3,7 +3,7 @@
 // that refer to it or are named by it.
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "hm/hm_binding.h"
 #include "hm/hm_entries.h"
 #include "hm/hm_tables.h"
@@ -84,7 +84,7 @@ void ReadPartitionErrorAction(TranslationContext& ctx, const char* line, Partiti
     FatalError(ctx, "Incorrect PartitionHMTable entry.",
                "Corresponding MultiPartitionHMTable does not define ErrorLevel as PARTITION:", line);
   }
-  const char* level_value = FindAttribute(ctx, line, "ErrorLevel");
+  const char* level_value = FindAttribute(ctx.report, line, "ErrorLevel");
   if (level_value == nullptr) FatalError(ctx, "Incorrect ErrorAction entry.", "ErrorLevel not defined:", line);
   uint8_t level;
   if (StartsWith(level_value, "PROCESS")) {
@@ -99,7 +99,7 @@ void ReadPartitionErrorAction(TranslationContext& ctx, const char* line, Partiti
   } else {
     FatalError(ctx, "Incorrect ErrorAction entry.", "Invalid ErrorLevel specification:", line);
   }
-  const char* recovery = FindAttribute(ctx, line, "PartitionRecoveryAction");
+  const char* recovery = FindAttribute(ctx.report, line, "PartitionRecoveryAction");
   if (recovery == nullptr) {
     FatalError(ctx, "Incorrect ErrorAction entry.", "PartitionRecoverAction not defined:", line);
   }
@@ -113,14 +113,14 @@ void ReadPartitionHMTable(TranslationContext& ctx, const char* tag_line) {
   hm.PartitionHMTables.emplace_back();
   PartitionHMTableRecord& table = hm.PartitionHMTables.back();
   int32_t table_identifier = -1;
-  if (const char* value = FindAttribute(ctx, tag_line, "TableIdentifier")) {
-    table_identifier = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "TableIdentifier")) {
+    table_identifier = ParseDecOrHex(ctx.report, value, tag_line);
   }
-  const char* name = FindAttribute(ctx, tag_line, "TableName");
+  const char* name = FindAttribute(ctx.report, tag_line, "TableName");
   if (name == nullptr) FatalError(ctx, "Incorrect PartitionHMTable entry.", "TableName not defined:", tag_line);
   std::vector<PartitionRecord*> bound = BindPartitions(ctx, table, AttributeText(name), table_identifier, tag_line);
 
-  const char* ref = FindAttribute(ctx, tag_line, "MultiPartitionHMTableNameRef");
+  const char* ref = FindAttribute(ctx.report, tag_line, "MultiPartitionHMTableNameRef");
   if (ref == nullptr) {
     FatalError(ctx, "Incorrect PartitionHMTable entry.", "MultiPartitionHMTableNameRef not defined:", tag_line);
   }

@@ -2,7 +2,7 @@
 #include <cctype>
 #include <limits>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
 #include "partitions/partition_objects.h"
 #include "reader/attributes.h"
@@ -33,16 +33,16 @@ int32_t LeadingInteger(const char* value) {
 }
 
 void ReadSemaphoreKind(TranslationContext& ctx, const char* tag_line, SemaphoreRecord& semaphore) {
-  const char* kind = FindAttribute(ctx, tag_line, "Kind");
+  const char* kind = FindAttribute(ctx.report, tag_line, "Kind");
   if (kind == nullptr) FatalError(ctx, "Required Kind field missing:", tag_line);
   const std::string text = AttributeText(kind);
   if (EqualsIgnoreCase(text, "Binary")) FatalError(ctx, "Binary semaphores not supported:", tag_line);
   if (EqualsIgnoreCase(text, "Counting")) {
     semaphore.Kind = kCountingSemaphore;
-    if (const char* initial = FindAttribute(ctx, tag_line, "InitialValue")) semaphore.Value = LeadingInteger(initial);
+    if (const char* initial = FindAttribute(ctx.report, tag_line, "InitialValue")) semaphore.Value = LeadingInteger(initial);
   } else if (EqualsIgnoreCase(text, "HighestLocker")) {
     semaphore.Kind = kHighestLockerSemaphore;
-    const char* priority = FindAttribute(ctx, tag_line, "Priority");
+    const char* priority = FindAttribute(ctx.report, tag_line, "Priority");
     if (priority == nullptr) FatalError(ctx, "Required Priority field missing for HighestLocker Semaphore:", tag_line);
     semaphore.Value = LeadingInteger(priority);
   } else {
@@ -58,7 +58,7 @@ void ReadIODevice(TranslationContext& ctx, const char* tag_line, PartitionRecord
   device.ObjectNumber = oa::ReadObjectNumber(ctx, tag_line, partition);
   device.ObjectFlags = oa::ReadUsedByFlags(ctx, tag_line);
   oa::ReadCoreId(ctx, tag_line, device.ObjectFlags, device.CoreId);
-  if (const char* value = FindAttribute(ctx, tag_line, "RegisteredName")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "RegisteredName")) {
     device.RegisteredName = AttributeText(value);
     device.RegisteredNameGiven = true;
   }
@@ -70,12 +70,12 @@ void ReadSemaphore(TranslationContext& ctx, const char* tag_line, PartitionRecor
   semaphore.Name = oa::ReadRequiredName(ctx, tag_line, "Name", "Required Name field missing:");
   ReadSemaphoreKind(ctx, tag_line, semaphore);
   semaphore.ObjectNumber = oa::ReadObjectNumber(ctx, tag_line, partition);
-  if (const char* value = FindAttribute(ctx, tag_line, "UsedByFrameRelease")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "UsedByFrameRelease")) {
     if (partition.KernelPartition == 0) {
       FatalError(ctx, "UsedByFrameRelease can only be specified on KernelSpace semaphores:", tag_line);
     }
     if (ctx.settings.Phase4 != 0) FatalError(ctx, "UsedByFrameRelease not supported with Phase 4 Kernel:", tag_line);
-    semaphore.UsedByFrameRelease = ParseBoolean(ctx, value, "Invalid UsedByFrameRelease value: ", tag_line);
+    semaphore.UsedByFrameRelease = ParseBoolean(ctx.report, value, "Invalid UsedByFrameRelease value: ", tag_line);
   }
   semaphore.ObjectFlags = oa::ReadUsedByFlags(ctx, tag_line);
   oa::ReadCoreId(ctx, tag_line, semaphore.ObjectFlags, semaphore.CoreId);
@@ -85,7 +85,7 @@ void ReadSemaphore(TranslationContext& ctx, const char* tag_line, PartitionRecor
 void ReadClock(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition) {
   ClockRecord clock;
   clock.Name = oa::ReadRequiredName(ctx, tag_line, "Name", "Required Name field missing:");
-  if (const char* value = FindAttribute(ctx, tag_line, "PhysicalClock")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "PhysicalClock")) {
     clock.PhysicalClock = BlanksToUnderscores(AttributeText(value));
     clock.PhysicalClockGiven = true;
   }

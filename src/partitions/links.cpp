@@ -1,5 +1,5 @@
 // Links and address spaces, and partition HM links.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
 #include "partitions/partition_objects.h"
 #include "reader/attributes.h"
@@ -15,7 +15,7 @@ void ReadLink(TranslationContext& ctx, const char* tag_line, PartitionRecord& pa
   const bool address_space = StartsWith(tag_line, "<AddressSpace ");
   LinkRecord link;
   link.PartitionName = oa::ReadRequiredName(ctx, tag_line, "PartitionName", "Link must specify PartitionName.");
-  if (const char* value = FindAttribute(ctx, tag_line, "Name")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "Name")) {
     link.Name = BlanksToUnderscores(AttributeText(value));
   } else if (address_space) {
     link.Name = link.PartitionName;
@@ -23,7 +23,7 @@ void ReadLink(TranslationContext& ctx, const char* tag_line, PartitionRecord& pa
   } else {
     FatalError(ctx, "Required Name field missing:", tag_line);
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "LinkedObjectName")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "LinkedObjectName")) {
     link.LinkedObjectName = BlanksToUnderscores(AttributeText(value));
   } else if (address_space) {
     link.LinkedObjectName = link.PartitionName;

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 
 namespace cfgxlate {
@@ -78,7 +78,7 @@ void ParseMemoryAccess(TranslationContext& ctx, MemoryRegionRecord& region, cons
       bits |= keyword.given_bit;
       const char* after = cursor + length;
       bool on = true;
-      if (*after == '=') on = ParseBooleanPrefix(ctx, after + 1, keyword.message, tag_line) != 0;
+      if (*after == '=') on = ParseBooleanPrefix(ctx.report, after + 1, keyword.message, tag_line) != 0;
       // A later occurrence of the keyword replaces an earlier value.
       bits = static_cast<uint8_t>(on ? (bits | keyword.value_bit) : (bits & ~keyword.value_bit));
       cursor = NextUnderscoreOrQuote(after);

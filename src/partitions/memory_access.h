@@ -2,7 +2,7 @@
 // keywords joined by single underscores, each optionally "=true"/"=false".
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,4 +1,4 @@
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_lookup.h"
 #include "partitions/partition_memory.h"
@@ -14,15 +14,15 @@ namespace {
 // which must agree with the name when both are given.
 PartitionRecord& BlockPartition(TranslationContext& ctx, const char* tag_line) {
   PartitionRecord* partition = nullptr;
-  if (const char* name = FindAttributeEither(ctx, tag_line, "PartitionNameRef", "PartitionName")) {
+  if (const char* name = FindAttributeEither(ctx.report, tag_line, "PartitionNameRef", "PartitionName")) {
     partition = FindPartitionByLookupName(ctx.model.partitions, BlanksToUnderscores(AttributeText(name)));
   }
-  const char* identifier_value = FindAttributeEither(ctx, tag_line, "PartitionID", "PartitionIdentifier");
+  const char* identifier_value = FindAttributeEither(ctx.report, tag_line, "PartitionID", "PartitionIdentifier");
   if (identifier_value == nullptr && partition == nullptr) {
     FatalError(ctx, "MemoryBlock specification missing valid PartitionID and PartitionNameRef:", tag_line);
   }
   if (identifier_value != nullptr) {
-    const int32_t identifier = ParseDecOrHex(ctx, identifier_value, tag_line);
+    const int32_t identifier = ParseDecOrHex(ctx.report, identifier_value, tag_line);
     if (partition == nullptr) {
       partition = FindPartitionByIdentifier(ctx.model.partitions, identifier);
     } else if (partition->PartitionIdentifier != identifier) {
@@ -38,18 +38,18 @@ PartitionRecord& BlockPartition(TranslationContext& ctx, const char* tag_line) {
 void ReadMemoryBlock(TranslationContext& ctx, const char* tag_line) {
   PartitionRecord& partition = BlockPartition(ctx, tag_line);
 
-  const char* name = FindAttribute(ctx, tag_line, "MemoryBlockName");
+  const char* name = FindAttribute(ctx.report, tag_line, "MemoryBlockName");
   if (name == nullptr) FatalError(ctx, "Required MemoryBlockName field missing:", tag_line);
   std::string block_name = BlanksToUnderscores(AttributeText(name));
-  CheckObjectNameLength(ctx, block_name);
+  CheckObjectNameLength(ctx.report, ctx.settings, block_name);
 
   // Blocks go in front of the partition's other regions.
   MemoryRegionRecord& block = partition.MemoryRegions.emplace_front();
   block.Name = std::move(block_name);
   block.Flags = kRegionNamed | kRegionIsMemoryBlock;
 
-  if (const char* size = FindAttributeEither(ctx, tag_line, "SizeBytes", "Size")) {
-    block.Size = static_cast<uint64_t>(ParseDecOrHex64(ctx, size, tag_line));
+  if (const char* size = FindAttributeEither(ctx.report, tag_line, "SizeBytes", "Size")) {
+    block.Size = static_cast<uint64_t>(ParseDecOrHex64(ctx.report, size, tag_line));
   }
 
   block.AlignmentValue = 0;

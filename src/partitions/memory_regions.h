@@ -2,7 +2,7 @@
 // memory blocks.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,6 +1,6 @@
 #include "partitions/object_attributes.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/partition_objects.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -9,15 +9,15 @@ namespace cfgxlate::object_attributes {
 
 std::string ReadRequiredName(TranslationContext& ctx, const char* tag_line, const char* attribute,
                              const char* missing_message) {
-  const char* value = FindAttribute(ctx, tag_line, attribute);
+  const char* value = FindAttribute(ctx.report, tag_line, attribute);
   if (value == nullptr) FatalError(ctx, missing_message, tag_line);
   return BlanksToUnderscores(AttributeText(value));
 }
 
 void ReadOptionalBoolean(TranslationContext& ctx, const char* tag_line, const char* attribute, const char* message,
                          int32_t& field) {
-  if (const char* value = FindAttribute(ctx, tag_line, attribute)) {
-    field = ParseBoolean(ctx, value, message, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, attribute)) {
+    field = ParseBoolean(ctx.report, value, message, tag_line);
   }
 }
 
@@ -29,22 +29,22 @@ void CheckObjectNumber(TranslationContext& ctx, const char* tag_line, const Part
 }
 
 int32_t ReadObjectNumber(TranslationContext& ctx, const char* tag_line, const PartitionRecord& partition) {
-  const char* value = FindAttribute(ctx, tag_line, "ObjectNumber");
+  const char* value = FindAttribute(ctx.report, tag_line, "ObjectNumber");
   if (value == nullptr) return -1;
-  int32_t number = ParseDecOrHex(ctx, value, tag_line);
+  int32_t number = ParseDecOrHex(ctx.report, value, tag_line);
   CheckObjectNumber(ctx, tag_line, partition, number);
   return number;
 }
 
 uint8_t ReadUsedByFlags(TranslationContext& ctx, const char* tag_line) {
   uint8_t flags = 0;
-  if (const char* value = FindAttribute(ctx, tag_line, "UsedByCallback")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "UsedByCallback")) {
     flags |= kUsedByCallbackGiven;
-    if (ParseBoolean(ctx, value, "Invalid UsedByCallback value: ", tag_line) != 0) flags |= kUsedByCallbackValue;
+    if (ParseBoolean(ctx.report, value, "Invalid UsedByCallback value: ", tag_line) != 0) flags |= kUsedByCallbackValue;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "UsedByKernelTask")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "UsedByKernelTask")) {
     flags |= kUsedByKernelTaskGiven;
-    if (ParseBoolean(ctx, value, "Invalid UsedByKernelTask value: ", tag_line) != 0) {
+    if (ParseBoolean(ctx.report, value, "Invalid UsedByKernelTask value: ", tag_line) != 0) {
       flags |= kUsedByKernelTaskValue;
     }
   }
@@ -52,23 +52,23 @@ uint8_t ReadUsedByFlags(TranslationContext& ctx, const char* tag_line) {
 }
 
 void ReadCoreId(TranslationContext& ctx, const char* tag_line, uint8_t& flags, int32_t& core_id) {
-  const char* value = FindAttributeEither(ctx, tag_line, "CoreId", "CoreID");
+  const char* value = FindAttributeEither(ctx.report, tag_line, "CoreId", "CoreID");
   if (value == nullptr) return;
-  core_id = ParseDecOrHex(ctx, value, tag_line);
+  core_id = ParseDecOrHex(ctx.report, value, tag_line);
   flags |= kCoreIdGiven;
 }
 
 void ReadLockPriority(TranslationContext& ctx, const char* tag_line, int32_t& value, int32_t& specified) {
-  const char* text = FindAttribute(ctx, tag_line, "LockPriority");
+  const char* text = FindAttribute(ctx.report, tag_line, "LockPriority");
   if (text == nullptr) return;
-  value = EqualsIgnoreCase(AttributeText(text), "Scheduler") ? -1 : ParseDecOrHex(ctx, text, tag_line);
+  value = EqualsIgnoreCase(AttributeText(text), "Scheduler") ? -1 : ParseDecOrHex(ctx.report, text, tag_line);
   specified = 1;
 }
 
 uint64_t ReadStackPhysicalAddress(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "StackPhysicalAddress");
+  const char* value = FindAttribute(ctx.report, tag_line, "StackPhysicalAddress");
   if (value == nullptr) return 0;
-  uint64_t address = static_cast<uint64_t>(ParseDecOrHex64(ctx, value, tag_line));
+  uint64_t address = static_cast<uint64_t>(ParseDecOrHex64(ctx.report, value, tag_line));
   if (address == 0) FatalError(ctx, "Invalid StackPhysicalAddress specification:", tag_line);
   return address;
 }

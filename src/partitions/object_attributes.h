@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate::object_attributes {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 
 namespace cfgxlate {
@@ -20,7 +20,7 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 // underscores; WRITE counts only after such a run and before "_" or the
 // closing quote, otherwise the value still means READ.
 int32_t ReadPermission(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "Permissions");
+  const char* value = FindAttribute(ctx.report, tag_line, "Permissions");
   if (value == nullptr) FatalError(ctx, "Required Permissions field missing:", tag_line);
   if (IsKeyword(value, "NONE")) return 0;
   if (BeginsWithKeyword(value, "READ") && (value[4] == '_' || value[4] == '"')) {
@@ -35,10 +35,10 @@ int32_t ReadPermission(TranslationContext& ctx, const char* tag_line) {
 // A disk or volume number in 0..count-1, or kEverything for "All" or -1.
 int32_t ReadSelector(TranslationContext& ctx, const char* tag_line, const char* name, const char* missing,
                      const char* out_of_range, int32_t count) {
-  const char* value = FindAttribute(ctx, tag_line, name);
+  const char* value = FindAttribute(ctx.report, tag_line, name);
   if (value == nullptr) FatalError(ctx, missing, tag_line);
   if (IsKeyword(value, "All")) return kEverything;
-  int32_t number = ParseDecOrHex(ctx, value, tag_line);
+  int32_t number = ParseDecOrHex(ctx.report, value, tag_line);
   if (number == kEverything) return kEverything;
   if (number < 0 || number >= count) FatalError(ctx, out_of_range, tag_line);
   return number;
@@ -47,9 +47,9 @@ int32_t ReadSelector(TranslationContext& ctx, const char* tag_line, const char* 
 // A required non-zero 64-bit time of <PartitionPeriodicity.
 int64_t ReadPeriodicityTime(TranslationContext& ctx, const char* tag_line, const char* name, const char* missing,
                             const char* invalid) {
-  const char* value = FindAttribute(ctx, tag_line, name);
+  const char* value = FindAttribute(ctx.report, tag_line, name);
   if (value == nullptr) FatalError(ctx, missing, tag_line);
-  int64_t time = ParseDecOrHex64(ctx, value, tag_line);
+  int64_t time = ParseDecOrHex64(ctx.report, value, tag_line);
   if (time == 0) FatalError(ctx, invalid, tag_line);
   return time;
 }
@@ -71,12 +71,12 @@ bool IsKeyword(const char* value, const char* keyword) {
 }
 
 void ReadPartitionHMRef(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition) {
-  const char* name = FindAttribute(ctx, tag_line, "TableName");
+  const char* name = FindAttribute(ctx.report, tag_line, "TableName");
   if (name == nullptr) FatalError(ctx, "Required TableName field missing:", tag_line);
   partition.HMTableName = AttributeText(name);
   partition.HMTableNameGiven = true;
-  if (const char* identifier = FindAttribute(ctx, tag_line, "TableIdentifier")) {
-    partition.HMTableIdentifier = ParseDecOrHex(ctx, identifier, tag_line);
+  if (const char* identifier = FindAttribute(ctx.report, tag_line, "TableIdentifier")) {
+    partition.HMTableIdentifier = ParseDecOrHex(ctx.report, identifier, tag_line);
   }
 }
 

@@ -3,7 +3,7 @@
 // keyword matching that partition values share.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

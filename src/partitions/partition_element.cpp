@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_children.h"
 #include "partitions/partition_lookup.h"
@@ -26,7 +26,7 @@ bool EndsWithEmptyElement(std::string_view tag_line) {
 bool ReadBoolean(TranslationContext& ctx, const char* tag_line, const char* value, const char* message,
                  int32_t& field) {
   if (value == nullptr) return false;
-  field = ParseBoolean(ctx, value, message, tag_line);
+  field = ParseBoolean(ctx.report, value, message, tag_line);
   return true;
 }
 
@@ -68,9 +68,9 @@ void ReadIdentity(TranslationContext& ctx, const char* tag_line, PartitionRecord
   // The definition line read below must outlive the name check.
   TagLine definition;
   const char* name_line = tag_line;
-  if (const char* identifier = FindAttribute(ctx, tag_line, "PartitionIdentifier")) {
-    partition.PartitionIdentifier = ParseDecOrHex(ctx, identifier, tag_line);
-    if (const char* value = FindAttribute(ctx, tag_line, "PartitionName")) {
+  if (const char* identifier = FindAttribute(ctx.report, tag_line, "PartitionIdentifier")) {
+    partition.PartitionIdentifier = ParseDecOrHex(ctx.report, identifier, tag_line);
+    if (const char* value = FindAttribute(ctx.report, tag_line, "PartitionName")) {
       name = AttributeText(value);
       named = true;
     }
@@ -81,10 +81,10 @@ void ReadIdentity(TranslationContext& ctx, const char* tag_line, PartitionRecord
       FatalError(ctx, "Required PartitionIdentifier field or subsequent PartitionDefinition missing:", tag_line);
     }
     const char* line = definition.c_str();
-    const char* definition_identifier = FindAttribute(ctx, line, "Identifier");
+    const char* definition_identifier = FindAttribute(ctx.report, line, "Identifier");
     if (definition_identifier == nullptr) FatalError(ctx, "Required Identifier field missing:", line);
-    partition.PartitionIdentifier = ParseDecOrHex(ctx, definition_identifier, line);
-    const char* value = FindAttribute(ctx, line, "Name");
+    partition.PartitionIdentifier = ParseDecOrHex(ctx.report, definition_identifier, line);
+    const char* value = FindAttribute(ctx.report, line, "Name");
     if (value == nullptr) FatalError(ctx, "Required Name field missing:", line);
     name = AttributeText(value);
     named = true;
@@ -96,22 +96,22 @@ void ReadIdentity(TranslationContext& ctx, const char* tag_line, PartitionRecord
 }
 
 void ReadFilesAndLanguage(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  if (const char* value = FindAttribute(ctx, tag_line, "FileName")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "FileName")) {
     p.FileName = BlanksToUnderscores(AttributeText(value));
     p.FileNameGiven = true;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "HeaderFileName")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "HeaderFileName")) {
     p.HeaderFileName = BlanksToUnderscores(AttributeText(value));
     p.HeaderFileNameGiven = true;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "Language")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "Language")) {
     p.Language = AttributeText(value);
     p.LanguageGiven = true;
     if (p.Language != "C" && p.Language != "C++" && p.Language != "Ada" && p.Language != "None") {
       FatalError(ctx, "Invalid Language specifier", "Must be one of \"C\", \"C++\", \"Ada\" or \"None\"", tag_line);
     }
   }
-  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "SetTaskLockPriority", "SetProcessLockPriority"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "SetTaskLockPriority", "SetProcessLockPriority"),
               "Invalid SetTaskLockPriority or SetProcessLockPriority value: ", p.SetTaskLockPriority);
 }
 
@@ -120,7 +120,7 @@ void ReadFilesAndLanguage(TranslationContext& ctx, const char* tag_line, Partiti
 void ReadKernelPartition(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
   PartitionModel& model = ctx.model.partitions;
   int32_t kernel = 0;
-  ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "KernelPartition"),
+  ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "KernelPartition"),
               "Invalid KernelPartition value: ", kernel);
   if (kernel != 0) {
     p.KernelPartition = 1;
@@ -145,13 +145,13 @@ void ReadKernelPartition(TranslationContext& ctx, const char* tag_line, Partitio
 
 void ReadStartAttributes(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
   const bool kernel = p.KernelPartition != 0;
-  if (ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "StartInitial"),
+  if (ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "StartInitial"),
                   "Invalid StartInitial value: ", p.StartInitial) &&
       kernel) {
     Warning(ctx, "Cannot specify StartInitial for kernel partition, ignoring specification:", tag_line);
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "InitialProcessLength")) {
-    p.InitialProcessLength = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "InitialProcessLength")) {
+    p.InitialProcessLength = ParseDecOrHex(ctx.report, value, tag_line);
     if (kernel) {
       Warning(ctx, "Cannot specify InitialProcessLength for kernel partition, ignoring specification:", tag_line);
     }
@@ -161,11 +161,11 @@ void ReadStartAttributes(TranslationContext& ctx, const char* tag_line, Partitio
 // Whether the partition is an ARINC 653 partition. ErrorProcessObject 0
 // records that it was made one without ARINC 653 objects.
 void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653HM", "ARINCHM"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "ARINC653HM", "ARINCHM"),
               "Invalid ARINC653HM or ARINCHM value: ", p.ARINC653HM);
-  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653Ports", "ARINCPorts"),
+  ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "ARINC653Ports", "ARINCPorts"),
               "Invalid ARINC653Ports or ARINCPorts value: ", p.ARINC653Ports);
-  if (ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "NoObjects"), "Invalid NoObjects value: ", p.NoObjects)) {
+  if (ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "NoObjects"), "Invalid NoObjects value: ", p.NoObjects)) {
     if (p.NoObjects != 0 && p.ARINC653HM == 0) {
       p.ErrorProcessObject = 0;
     } else if (p.NoObjects == 0 && p.ErrorProcessObject == 0) {
@@ -176,7 +176,7 @@ void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionR
     }
   }
   int32_t arinc = 0;
-  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "ARINC653Partition", "ARINCPartition"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "ARINC653Partition", "ARINCPartition"),
                   "Invalid ARINC653Partition or ARINCPartition value: ", arinc)) {
     p.NoObjects = arinc != 0 ? 0 : 1;
     if (arinc != 0 && p.ErrorProcessObject == 0) {
@@ -187,9 +187,9 @@ void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionR
     }
     if (arinc == 0 && p.ARINC653HM == 0) p.ErrorProcessObject = 0;
   }
-  ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "POSIXPartition"),
+  ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "POSIXPartition"),
               "Invalid POSIXPartition value: ", p.POSIXPartition);
-  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "FACEClockWritePermissions", "FACEClockWritePermission"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "FACEClockWritePermissions", "FACEClockWritePermission"),
                   "Invalid FACEClockWritePermissions value: ", p.FACEClockWritePermissions)) {
     p.FACEClockSpecified = 1;
   }
@@ -207,7 +207,7 @@ void ReadPartitionKind(TranslationContext& ctx, const char* tag_line, PartitionR
 
 // Attributes that only a partition without ARINC 653 objects may have.
 void ReadNonArincAttributes(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  if (const char* value = FindAttribute(ctx, tag_line, "IncludeFileName")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "IncludeFileName")) {
     if (p.NoObjects == 0) {
       FatalError(ctx,
                  "IncludeFileName can only be specified with NoObjects set to true or ARINC653Partition set to false.",
@@ -216,7 +216,7 @@ void ReadNonArincAttributes(TranslationContext& ctx, const char* tag_line, Parti
     p.IncludeFileName = AttributeText(value);
     p.IncludeFileNameGiven = true;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "MaximumPriority")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "MaximumPriority")) {
     if (p.NoObjects == 0) {
       FatalError(ctx,
                  "MaximumPriority can only be specified with NoObjects set to true or ARINC653Partition set to false.",
@@ -225,7 +225,7 @@ void ReadNonArincAttributes(TranslationContext& ctx, const char* tag_line, Parti
     if (value[0] == '$') {
       p.MaximumPrioritySymbol = BlanksToUnderscores(AttributeText(value));
     } else {
-      p.MaximumPriority = ParseDecOrHex(ctx, value, tag_line);
+      p.MaximumPriority = ParseDecOrHex(ctx.report, value, tag_line);
       if (p.MaximumPriority == 0) FatalError(ctx, "Invalid MaximumPriority specification:", tag_line);
     }
   }
@@ -234,12 +234,12 @@ void ReadNonArincAttributes(TranslationContext& ctx, const char* tag_line, Parti
 // The error process's object number; in the kernel partition it also moves
 // the kernel's first object numbers.
 void ReadErrorProcessObject(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  const char* value = FindAttribute(ctx, tag_line, "ErrorProcessObject");
+  const char* value = FindAttribute(ctx.report, tag_line, "ErrorProcessObject");
   if (value == nullptr) return;
   if (p.NoObjects != 0 && p.ARINC653HM == 0) {
     FatalError(ctx, "Cannot set ErrorProcessObject for non-ARINC HM partitions.", tag_line);
   }
-  p.ErrorProcessObject = ParseDecOrHex(ctx, value, tag_line);
+  p.ErrorProcessObject = ParseDecOrHex(ctx.report, value, tag_line);
   if (p.ErrorProcessObject > 255) {
     FatalError(ctx, "Failure specifying ErrorProcessTaskObject, value greater than 255.", tag_line);
   }
@@ -257,27 +257,27 @@ void ReadErrorProcessObject(TranslationContext& ctx, const char* tag_line, Parti
 
 void ReadMemoryAndShadow(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
   const bool kernel = p.KernelPartition != 0;
-  if (const char* value = FindAttribute(ctx, tag_line, "ErrorProcessLength")) {
-    p.ErrorProcessLength = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "ErrorProcessLength")) {
+    p.ErrorProcessLength = ParseDecOrHex(ctx.report, value, tag_line);
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "MemoryPoolSize")) {
-    p.MemoryPoolSize = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "MemoryPoolSize")) {
+    p.MemoryPoolSize = ParseDecOrHex(ctx.report, value, tag_line);
     if (kernel) Warning(ctx, "Cannot specify MemoryPoolSize for kernel partition, ignoring specification:", tag_line);
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "MemoryPoolPhysicalAddress")) {
-    p.MemoryPoolPhysicalAddress = ParseDecOrHex64(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "MemoryPoolPhysicalAddress")) {
+    p.MemoryPoolPhysicalAddress = ParseDecOrHex64(ctx.report, value, tag_line);
     if (kernel) {
       Warning(ctx, "Cannot specify MemoryPoolPhysicalAddress for kernel partition, ignoring specification:", tag_line);
     }
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "Shadow")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "Shadow")) {
     if (kernel) Warning(ctx, "Cannot specify Shadow for kernel partition, ignoring specification:", tag_line);
-    p.Shadow = ParseBoolean(ctx, value, "Invalid Shadow value: ", tag_line);
+    p.Shadow = ParseBoolean(ctx.report, value, "Invalid Shadow value: ", tag_line);
     if (p.Shadow != 0) ctx.model.partitions.ShadowTableWanted = 1;
   }
-  ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "SystemPartition"),
+  ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "SystemPartition"),
               "Invalid SystemPartition value: ", p.SystemPartition);
-  if (FindAttribute(ctx, tag_line, "SharedPartitionHMText") != nullptr) {
+  if (FindAttribute(ctx.report, tag_line, "SharedPartitionHMText") != nullptr) {
     FatalError(ctx,
                "SharedPartitionHMText specification deprecated, see PartitionHM Memory_Requirements attribute for "
                "similar functionality:",
@@ -286,13 +286,13 @@ void ReadMemoryAndShadow(TranslationContext& ctx, const char* tag_line, Partitio
 }
 
 void ReadTaskIdentifications(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  if (const char* value = FindAttribute(ctx, tag_line, "InitialTaskIdentification")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "InitialTaskIdentification")) {
     if (p.KernelPartition != 0) FatalError(ctx, "InitialTaskIdentification not allowed for KernelPartition:", tag_line);
-    p.InitialTaskIdentification = ParseDecOrHex(ctx, value, tag_line);
+    p.InitialTaskIdentification = ParseDecOrHex(ctx.report, value, tag_line);
     p.InitialTaskIdentificationSpecified = 1;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "PortTaskIdentification")) {
-    p.PortTaskIdentification = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "PortTaskIdentification")) {
+    p.PortTaskIdentification = ParseDecOrHex(ctx.report, value, tag_line);
     p.PortTaskIdentificationSpecified = 1;
   }
 }
@@ -306,13 +306,13 @@ int32_t MatchKeyword(const char* value, const char* const* keywords, int32_t cou
 }
 
 void ReadAffinityAndLocking(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx, tag_line, "SetTaskCoreAffinity", "SetProcessCoreAffinity"),
+  if (ReadBoolean(ctx, tag_line, FindAttributeEither(ctx.report, tag_line, "SetTaskCoreAffinity", "SetProcessCoreAffinity"),
                   "Invalid SetTaskCoreAffinity/SetProcessCoreAffinity value: ", p.SetTaskCoreAffinity) &&
       p.SetTaskCoreAffinity == 0 && (p.NoObjects == 0 || p.ARINC653HM != 0)) {
     FatalError(ctx, "SetTaskCoreAffinity/SetProcessCoreAffinity cannot be",
                "set to false for ARINC partitions (or partitions using ARINC HM):", tag_line);
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "ARINC653SetAffinityPermission")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "ARINC653SetAffinityPermission")) {
     if (p.NoObjects != 0) FatalError(ctx, "ARINC653SetAffinityPermission set for a non-ARINC653 partition:", tag_line);
     static const char* const kPermissions[] = {"NOT_PERMITTED", "INIT_ONLY", "ALL_MODES"};
     p.ARINC653SetAffinityPermission = MatchKeyword(value, kPermissions, 3);
@@ -321,7 +321,7 @@ void ReadAffinityAndLocking(TranslationContext& ctx, const char* tag_line, Parti
                  "Must be one of \"NOT_PERMITTED\", \"INIT_ONLY\" or \"ALL_MODES\"", tag_line);
     }
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "ARINC653LockingDiscipline")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "ARINC653LockingDiscipline")) {
     static const char* const kDisciplines[] = {"NON_BLOCKING", "BLOCKING_PRIORITY", "BLOCKING_FIFO"};
     p.ARINC653LockingDiscipline = MatchKeyword(value, kDisciplines, 3);
     if (p.ARINC653LockingDiscipline < 0) FatalError(ctx, "Invalid ARINC653LockingDiscipline value:", tag_line);
@@ -331,20 +331,20 @@ void ReadAffinityAndLocking(TranslationContext& ctx, const char* tag_line, Parti
 // A domain switch, which the kernel partition cannot have.
 void ReadDomain(TranslationContext& ctx, const char* tag_line, PartitionRecord& p, const char* name,
                 const char* kernel_warning, const char* message, int32_t& field, int32_t& specified) {
-  const char* value = FindAttribute(ctx, tag_line, name);
+  const char* value = FindAttribute(ctx.report, tag_line, name);
   if (value == nullptr) return;
   if (p.KernelPartition != 0) {
     Warning(ctx, kernel_warning, tag_line);
     return;
   }
   specified = 1;
-  field = ParseBoolean(ctx, value, message, tag_line);
+  field = ParseBoolean(ctx.report, value, message, tag_line);
 }
 
 void ReadRemainingAttributes(TranslationContext& ctx, const char* tag_line, PartitionRecord& p) {
-  ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "LogicalCores"),
+  ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "LogicalCores"),
               "Invalid LogicalCores value: ", p.LogicalCores);
-  if (const char* value = FindAttribute(ctx, tag_line, "DebuggerMayHalt")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "DebuggerMayHalt")) {
     p.DebuggerMayHalt = AttributeText(value);
     p.DebuggerMayHaltGiven = true;
     if (p.DebuggerMayHalt != "Always" && p.DebuggerMayHalt != "Never" && p.DebuggerMayHalt != "AfterInit") {
@@ -356,10 +356,10 @@ void ReadRemainingAttributes(TranslationContext& ctx, const char* tag_line, Part
              "Invalid IsVMDomain value: ", p.IsVMDomain, p.IsVMDomainSpecified);
   ReadDomain(ctx, tag_line, p, "IsIODomain", "Cannot specify IsIODomain for kernel partition, ignoring specification:",
              "Invalid IsIODomain value: ", p.IsIODomain, p.IsIODomainSpecified);
-  if (FindAttribute(ctx, tag_line, "HeapSize") != nullptr) {
+  if (FindAttribute(ctx.report, tag_line, "HeapSize") != nullptr) {
     Warning(ctx, "HeapSize not supported by KERNAVOX-178, use .heap section, ignoring specification:", tag_line);
   }
-  ReadBoolean(ctx, tag_line, FindAttribute(ctx, tag_line, "DefaultProcessCoreAffinityAny"),
+  ReadBoolean(ctx, tag_line, FindAttribute(ctx.report, tag_line, "DefaultProcessCoreAffinityAny"),
               "Invalid DefaultProcessCoreAffinityAny value: ", p.DefaultProcessCoreAffinityAny);
 }
 

@@ -2,7 +2,7 @@
 // child elements.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,7 +1,7 @@
 #include "partitions/partition_memory.h"
 
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
@@ -41,13 +41,13 @@ bool IsRegionEnd(const char* tag) {
 }  // namespace
 
 void ReadPartitionMemory(TranslationContext& ctx, const char* tag_line) {
-  const char* identifier = FindAttribute(ctx, tag_line, "PartitionIdentifier");
+  const char* identifier = FindAttribute(ctx.report, tag_line, "PartitionIdentifier");
   if (identifier == nullptr) FatalError(ctx, "Required PartitionIdentifier field missing:", tag_line);
   PartitionRecord* partition =
-      FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx, identifier, tag_line));
+      FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx.report, identifier, tag_line));
   if (partition == nullptr) FatalError(ctx, "No partition exists matching PartitionIdentifier:", tag_line);
 
-  if (const char* name = FindAttribute(ctx, tag_line, "PartitionName")) {
+  if (const char* name = FindAttribute(ctx.report, tag_line, "PartitionName")) {
     CheckPartitionName(ctx, name, *partition, tag_line);
   }
 

@@ -2,7 +2,7 @@
 // and <MemoryBlocks.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

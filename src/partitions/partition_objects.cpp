@@ -1,7 +1,7 @@
 // Processes and tasks; the object-number threshold of a partition.
 #include "partitions/partition_objects.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -16,13 +16,13 @@ namespace {
 // number.
 void ReadTaskPriority(TranslationContext& ctx, const char* tag_line, const char* attribute, const char* zero_message,
                       int32_t& number, std::string& symbol) {
-  const char* value = FindAttribute(ctx, tag_line, attribute);
+  const char* value = FindAttribute(ctx.report, tag_line, attribute);
   if (value == nullptr) return;
   if (value[0] == '$') {
     symbol = BlanksToUnderscores(AttributeText(value));
     return;
   }
-  number = ParseDecOrHex(ctx, value, tag_line);
+  number = ParseDecOrHex(ctx.report, value, tag_line);
   if (number == 0) FatalError(ctx, zero_message, tag_line);
 }
 
@@ -43,15 +43,15 @@ void ReadProcess(TranslationContext& ctx, const char* tag_line, PartitionRecord&
   }
   ProcessRecord process;
   process.Name = oa::ReadRequiredName(ctx, tag_line, "Name", "Required Name field missing:");
-  const char* stack_size = FindAttribute(ctx, tag_line, "StackSize");
+  const char* stack_size = FindAttribute(ctx.report, tag_line, "StackSize");
   if (stack_size == nullptr) FatalError(ctx, "Missing StackSize specification:", tag_line);
-  process.StackSize = ParseDecOrHex(ctx, stack_size, tag_line);
+  process.StackSize = ParseDecOrHex(ctx.report, stack_size, tag_line);
   if (process.StackSize == 0) FatalError(ctx, "Invalid StackSize specification:", tag_line);
   process.StackPhysicalAddress = oa::ReadStackPhysicalAddress(ctx, tag_line);
   oa::ReadOptionalBoolean(ctx, tag_line, "ClearStack", "Invalid ClearStack value: ", process.ClearStack);
   oa::ReadOptionalBoolean(ctx, tag_line, "FastPacketCache", "Invalid FastPacketCache value: ", process.FastPacketCache);
-  if (const char* value = FindAttribute(ctx, tag_line, "ProcessUserIdentification")) {
-    process.ProcessUserIdentification = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "ProcessUserIdentification")) {
+    process.ProcessUserIdentification = ParseDecOrHex(ctx.report, value, tag_line);
   }
   oa::ReadLockPriority(ctx, tag_line, process.LockPriority, process.LockPrioritySpecified);
   partition.Processes.push_back(std::move(process));
@@ -60,12 +60,12 @@ void ReadProcess(TranslationContext& ctx, const char* tag_line, PartitionRecord&
 void ReadTask(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition) {
   TaskRecord task;
   task.Name = oa::ReadRequiredName(ctx, tag_line, "Name", "Required Name field missing:");
-  if (const char* value = FindAttribute(ctx, tag_line, "EntryPoint")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "EntryPoint")) {
     task.EntryPoint = BlanksToUnderscores(AttributeText(value));
     task.EntryPointGiven = true;
   }
-  if (const char* value = FindAttribute(ctx, tag_line, "StackSize")) {
-    task.StackSize = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "StackSize")) {
+    task.StackSize = ParseDecOrHex(ctx.report, value, tag_line);
     task.ObjectFlags |= kStackSizeSpecified;
     // Virtual-machine and IO domains may run without a stack of their own.
     if (task.StackSize == 0 && !VirtualDomain(partition)) {
@@ -79,12 +79,12 @@ void ReadTask(TranslationContext& ctx, const char* tag_line, PartitionRecord& pa
   oa::ReadOptionalBoolean(ctx, tag_line, "ClearStack", "Invalid ClearStack value: ", task.ClearStack);
   oa::ReadOptionalBoolean(ctx, tag_line, "FastPacketCache", "Invalid FastPacketCache value: ", task.FastPacketCache);
   oa::ReadOptionalBoolean(ctx, tag_line, "StartIt", "Invalid StartIt value: ", task.StartIt);
-  if (const char* value = FindAttribute(ctx, tag_line, "TaskUserIdentification")) {
-    task.TaskUserIdentification = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "TaskUserIdentification")) {
+    task.TaskUserIdentification = ParseDecOrHex(ctx.report, value, tag_line);
   }
   oa::ReadLockPriority(ctx, tag_line, task.LockPriority, task.LockPrioritySpecified);
-  if (const char* value = FindAttribute(ctx, tag_line, "ObjectNumber")) {
-    task.ObjectNumber = ParseDecOrHex(ctx, value, tag_line);
+  if (const char* value = FindAttribute(ctx.report, tag_line, "ObjectNumber")) {
+    task.ObjectNumber = ParseDecOrHex(ctx.report, value, tag_line);
     // The Initial task takes whatever number it is given. A task with a stack
     // region of its own also uses the number just below its own for it.
     if (task.Name != "Initial") {

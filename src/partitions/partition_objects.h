@@ -3,7 +3,7 @@
 // of POSIX and FACE partitions.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -26,14 +26,14 @@ void CheckPortsAllowed(TranslationContext& ctx, const char* tag_line, const Part
 }
 
 std::string ReadPortName(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "PortName");
-  if (value == nullptr) value = FindAttribute(ctx, tag_line, "Name");
+  const char* value = FindAttribute(ctx.report, tag_line, "PortName");
+  if (value == nullptr) value = FindAttribute(ctx.report, tag_line, "Name");
   if (value == nullptr) FatalError(ctx, "Required PortName or Name field missing:", tag_line);
   return BlanksToUnderscores(AttributeText(value));
 }
 
 int32_t ReadDirection(TranslationContext& ctx, const char* tag_line, const char* invalid_message) {
-  const char* value = FindAttribute(ctx, tag_line, "Direction");
+  const char* value = FindAttribute(ctx.report, tag_line, "Direction");
   if (value == nullptr) FatalError(ctx, "Required Direction field missing:", tag_line);
   const std::string text = AttributeText(value);
   if (text == "SOURCE") return kSourcePort;
@@ -42,9 +42,9 @@ int32_t ReadDirection(TranslationContext& ctx, const char* tag_line, const char*
 }
 
 int32_t ReadMaxMessageSize(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "MaxMessageSize");
+  const char* value = FindAttribute(ctx.report, tag_line, "MaxMessageSize");
   if (value == nullptr) FatalError(ctx, "Required MaxMessageSize field missing:", tag_line);
-  int32_t size = ParseDecOrHex(ctx, value, tag_line);
+  int32_t size = ParseDecOrHex(ctx.report, value, tag_line);
   if (size == 0) FatalError(ctx, "Invalid MaxMessageSize specification:", tag_line);
   // Compared unsigned: a negative size is as unusable as a huge one.
   if (static_cast<uint32_t>(size) > static_cast<uint32_t>(SYSTEM_LIMIT_MESSAGE_SIZE)) {
@@ -89,7 +89,7 @@ int64_t ReadRefreshRate(TranslationContext& ctx, const char* value, const char* 
 // for queuing ports, which have no upper limit.
 int32_t ReadMaxTransfersPerWindow(TranslationContext& ctx, const char* tag_line, int32_t direction,
                                   const char* upper_limit_message) {
-  const char* value = FindAttribute(ctx, tag_line, "MaxTransfersPerWindow");
+  const char* value = FindAttribute(ctx.report, tag_line, "MaxTransfersPerWindow");
   if (value == nullptr) {
     if (direction == kDestinationPort && ctx.settings.RequireMaxTransfersPerWindow != 0) {
       FatalError(ctx, "Required MaxTransfersPerWindow field missing:", tag_line);
@@ -99,7 +99,7 @@ int32_t ReadMaxTransfersPerWindow(TranslationContext& ctx, const char* tag_line,
   if (direction == kSourcePort) {
     FatalError(ctx, "MaxTransfersPerWindow specification only alowed for DESTINATION ports:", tag_line);
   }
-  int32_t transfers = ParseDecOrHex(ctx, value, tag_line);
+  int32_t transfers = ParseDecOrHex(ctx.report, value, tag_line);
   if (transfers < 0) FatalError(ctx, "Invalid MaxTransfersPerWindow specification, negative value:", tag_line);
   if (upper_limit_message != nullptr && transfers > kMaxSamplingTransfersPerWindow) {
     FatalError(ctx, upper_limit_message, tag_line);
@@ -108,9 +108,9 @@ int32_t ReadMaxTransfersPerWindow(TranslationContext& ctx, const char* tag_line,
 }
 
 int32_t ReadPortMapping(TranslationContext& ctx, const char* tag_line) {
-  const char* value = FindAttribute(ctx, tag_line, "PortMapping");
+  const char* value = FindAttribute(ctx.report, tag_line, "PortMapping");
   if (value == nullptr) return 0;
-  int32_t mapping = ParseDecOrHex(ctx, value, tag_line);
+  int32_t mapping = ParseDecOrHex(ctx.report, value, tag_line);
   // Taken as unsigned, so negative values are out of range as well.
   if (static_cast<uint32_t>(mapping) > kMaxPortMapping) {
     FatalError(ctx, "Invalid PortMapping value, must be between 0 and 65535:", tag_line);
@@ -127,7 +127,7 @@ void ReadSamplingPort(TranslationContext& ctx, const char* tag_line, PartitionRe
   port.Name = ReadPortName(ctx, tag_line);
   port.Direction = ReadDirection(ctx, tag_line, "Invalid Sampling Port Direction specifier:");
   port.MaxMessageSize = ReadMaxMessageSize(ctx, tag_line);
-  if (const char* value = FindAttribute(ctx, tag_line, "RefreshRateSeconds")) {
+  if (const char* value = FindAttribute(ctx.report, tag_line, "RefreshRateSeconds")) {
     port.RefreshRateSeconds = ReadRefreshRate(ctx, value, tag_line);
   }
   port.MaxTransfersPerWindow = ReadMaxTransfersPerWindow(
@@ -144,10 +144,10 @@ void ReadQueuingPort(TranslationContext& ctx, const char* tag_line, PartitionRec
   port.Name = ReadPortName(ctx, tag_line);
   port.Direction = ReadDirection(ctx, tag_line, "Invalid Queuing Port Direction specifier:");
   port.MaxMessageSize = ReadMaxMessageSize(ctx, tag_line);
-  const char* messages = FindAttribute(ctx, tag_line, "MaxNbMessages");
-  if (messages == nullptr) messages = FindAttribute(ctx, tag_line, "MaxNbMessage");
+  const char* messages = FindAttribute(ctx.report, tag_line, "MaxNbMessages");
+  if (messages == nullptr) messages = FindAttribute(ctx.report, tag_line, "MaxNbMessage");
   if (messages == nullptr) FatalError(ctx, "Required MaxNbMessage or MaxNbMessages field missing:", tag_line);
-  port.MaxNbMessages = ParseDecOrHex(ctx, messages, tag_line);
+  port.MaxNbMessages = ParseDecOrHex(ctx.report, messages, tag_line);
   if (port.MaxNbMessages < 1) FatalError(ctx, "Invalid MaxNbMessage/MaxNbMessages specification:", tag_line);
   port.MaxTransfersPerWindow = ReadMaxTransfersPerWindow(ctx, tag_line, port.Direction, nullptr);
   port.PortMapping = ReadPortMapping(ctx, tag_line);

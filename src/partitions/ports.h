@@ -2,7 +2,7 @@
 // kernel connections.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

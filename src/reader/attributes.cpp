@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/reporter.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -15,7 +15,7 @@ bool AtTagEnd(const char* p) { return *p == '\0' || *p == '>' || (p[0] == '/' &&
 // Scans the attributes after the word at `p` for the first whose name is
 // exactly `name` or, with `suffix` given, begins with `name` (the rest of the
 // name goes to `suffix`).
-const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const char* p, const char* name,
+const char* ScanAttributes(Reporter& report, const char* tag_line, const char* p, const char* name,
                            std::string* suffix) {
   // Skip the element name (or the rest of the current word).
   while (*p != ' ') {
@@ -32,13 +32,13 @@ const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const 
     const bool match = std::strncmp(attribute, name, name_length) == 0 &&
                        (suffix != nullptr ? attribute_length >= name_length : attribute_length == name_length);
     while (*p == ' ') ++p;
-    if (*p != '=') FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    if (*p != '=') FatalError(report, "XML tag line not well-formed:", tag_line);
     ++p;
     while (*p == ' ') ++p;
-    if (*p != '"') FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    if (*p != '"') FatalError(report, "XML tag line not well-formed:", tag_line);
     const char* value = ++p;
     const char* close = std::strchr(value, '"');
-    if (close == nullptr) FatalError(ctx, "XML tag line not well-formed:", tag_line);
+    if (close == nullptr) FatalError(report, "XML tag line not well-formed:", tag_line);
     if (match) {
       if (suffix != nullptr) suffix->assign(attribute + name_length, attribute_length - name_length);
       return value;
@@ -47,9 +47,9 @@ const char* ScanAttributes(TranslationContext& ctx, const char* tag_line, const 
   }
 }
 
-[[noreturn]] void InvalidValue(TranslationContext& ctx, const char* message, const char* value,
+[[noreturn]] void InvalidValue(Reporter& report, const char* message, const char* value,
                                const char* tag_line) {
-  FatalError(ctx, message, value, tag_line);
+  FatalError(report, message, value, tag_line);
 }
 
 // Reads the digits of a value; false when it does not end at the closing
@@ -87,23 +87,23 @@ constexpr uint64_t kLowestNegativeMagnitude = 2147483648u;
 
 }  // namespace
 
-const char* FindAttribute(TranslationContext& ctx, const char* tag_line, const char* name) {
-  return ScanAttributes(ctx, tag_line, tag_line, name, nullptr);
+const char* FindAttribute(Reporter& report, const char* tag_line, const char* name) {
+  return ScanAttributes(report, tag_line, tag_line, name, nullptr);
 }
 
-const char* FindAttributeFrom(TranslationContext& ctx, const char* tag_line, const char* from, const char* name) {
-  return ScanAttributes(ctx, tag_line, from, name, nullptr);
+const char* FindAttributeFrom(Reporter& report, const char* tag_line, const char* from, const char* name) {
+  return ScanAttributes(report, tag_line, from, name, nullptr);
 }
 
-const char* FindAttributePrefixFrom(TranslationContext& ctx, const char* tag_line, const char* from,
+const char* FindAttributePrefixFrom(Reporter& report, const char* tag_line, const char* from,
                                     const char* prefix, std::string* suffix) {
-  return ScanAttributes(ctx, tag_line, from, prefix, suffix);
+  return ScanAttributes(report, tag_line, from, prefix, suffix);
 }
 
-const char* FindAttributeEither(TranslationContext& ctx, const char* tag_line, const char* name,
+const char* FindAttributeEither(Reporter& report, const char* tag_line, const char* name,
                                 const char* alternative) {
-  const char* value = FindAttribute(ctx, tag_line, name);
-  return value != nullptr ? value : FindAttribute(ctx, tag_line, alternative);
+  const char* value = FindAttribute(report, tag_line, name);
+  return value != nullptr ? value : FindAttribute(report, tag_line, alternative);
 }
 
 std::string AttributeText(const char* value) {
@@ -111,60 +111,60 @@ std::string AttributeText(const char* value) {
   return close == nullptr ? std::string(value) : std::string(value, static_cast<size_t>(close - value));
 }
 
-int32_t ParseDecOrHex(TranslationContext& ctx, const char* value, const char* tag_line) {
+int32_t ParseDecOrHex(Reporter& report, const char* value, const char* tag_line) {
   bool negative, overflow;
   uint64_t magnitude;
   bool well_ended = ReadMagnitude(value, &negative, &magnitude, &overflow);
   if (!well_ended || overflow || (negative ? magnitude > kLowestNegativeMagnitude : magnitude > 0xFFFFFFFFu)) {
-    InvalidValue(ctx, "Invalid DecOrHexValue:", value, tag_line);
+    InvalidValue(report, "Invalid DecOrHexValue:", value, tag_line);
   }
   uint32_t bits = negative ? static_cast<uint32_t>(0u - static_cast<uint32_t>(magnitude))
                            : static_cast<uint32_t>(magnitude);
   return static_cast<int32_t>(bits);
 }
 
-int64_t ParseDecOrHex64(TranslationContext& ctx, const char* value, const char* tag_line) {
+int64_t ParseDecOrHex64(Reporter& report, const char* value, const char* tag_line) {
   bool negative, overflow;
   uint64_t magnitude;
   bool well_ended = ReadMagnitude(value, &negative, &magnitude, &overflow);
   if (overflow || (negative && magnitude > kLowestNegativeMagnitude)) {
-    InvalidValue(ctx, "Invalid DecOrHexValue:", value, tag_line);
+    InvalidValue(report, "Invalid DecOrHexValue:", value, tag_line);
   }
-  if (!well_ended) InvalidValue(ctx, "Invalid DecOrHexValue(64-bit value):", value, tag_line);
+  if (!well_ended) InvalidValue(report, "Invalid DecOrHexValue(64-bit value):", value, tag_line);
   uint64_t bits = negative ? 0u - magnitude : magnitude;
   return static_cast<int64_t>(bits);
 }
 
-int ParseBoolean(TranslationContext& ctx, const char* value, const char* message, const char* tag_line) {
+int ParseBoolean(Reporter& report, const char* value, const char* message, const char* tag_line) {
   if (strncasecmp(value, "true\"", 5) == 0) return 1;
   if (strncasecmp(value, "false\"", 6) == 0) return 0;
-  FatalError(ctx, message, tag_line);
+  FatalError(report, message, tag_line);
 }
 
-int ParseBooleanPrefix(TranslationContext& ctx, const char* value, const char* message, const char* tag_line) {
+int ParseBooleanPrefix(Reporter& report, const char* value, const char* message, const char* tag_line) {
   if (strncasecmp(value, "true", 4) == 0) return 1;
   if (strncasecmp(value, "false", 5) == 0) return 0;
-  FatalError(ctx, message, tag_line);
+  FatalError(report, message, tag_line);
 }
 
-const char* NextCoreListItem(TranslationContext& ctx, const char* text, int32_t* number) {
+const char* NextCoreListItem(Reporter& report, const ModuleSettings& settings, const char* text, int32_t* number) {
   const char* p = text;
   int64_t value = 0;
   while (*p != ',' && *p != '\0') {
-    if (!std::isdigit(static_cast<unsigned char>(*p))) FatalError(ctx, "Invalid core list value:", text);
+    if (!std::isdigit(static_cast<unsigned char>(*p))) FatalError(report, "Invalid core list value:", text);
     if (value <= INT32_MAX) value = value * 10 + (*p - '0');
     ++p;
   }
-  if (value >= ctx.settings.NumberOfCores) FatalError(ctx, "Invalid core value in list:", text);
+  if (value >= settings.NumberOfCores) FatalError(report, "Invalid core value in list:", text);
   *number = static_cast<int32_t>(value);
   return *p == ',' ? p + 1 : nullptr;
 }
 
-void CheckObjectNameLength(TranslationContext& ctx, const std::string& name) {
-  if (ctx.settings.NameLength32 != 0) {
-    if (name.size() > 32) FatalError(ctx, "Name longer than 32 characters:", name.c_str());
+void CheckObjectNameLength(Reporter& report, const ModuleSettings& settings, const std::string& name) {
+  if (settings.NameLength32 != 0) {
+    if (name.size() > 32) FatalError(report, "Name longer than 32 characters:", name.c_str());
   } else if (name.size() > 30) {
-    FatalError(ctx, "Name longer than 30 characters:", name.c_str());
+    FatalError(report, "Name longer than 30 characters:", name.c_str());
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/vocabulary.h"
 #include "util/text.h"
@@ -161,13 +161,13 @@ bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
     after_xi_include = false;
     if (skip_declaration) continue;
     if (StartsWith(tag, "<Include ")) {
-      const char* name = FindAttribute(ctx, tag, "FileName");
+      const char* name = FindAttribute(ctx.report, tag, "FileName");
       if (name == nullptr) FatalError(ctx, "No FileName specified in include:", tag);
       OpenInclude(ctx, AttributeText(name));
       continue;
     }
     if ((r.InIncludedPartitions || r.InIncludedXML) && StartsWith(tag, "<xi:include ")) {
-      const char* name = FindAttribute(ctx, tag, "href");
+      const char* name = FindAttribute(ctx.report, tag, "href");
       if (name == nullptr) FatalError(ctx, "No FileName specified in xi:include:", tag);
       OpenInclude(ctx, AttributeText(name));
       r.InIncludedPartitions = false;
@@ -205,7 +205,7 @@ void CloseReader(TranslationContext& ctx) {
   ReaderState& r = ctx.reader;
   while (!r.IncludeStack.empty()) CloseInclude(ctx);
   if (r.File != nullptr && !r.File->Close()) {
-    EmitMessageLines(ctx, MessageLine(ctx, "fatal", "Error closing " + r.FileName + ": " + "I/O error"));
+    EmitMessageLines(ctx.report, MessageLine(ctx.report, "fatal", "Error closing " + r.FileName + ": " + "I/O error"));
   }
 }
 

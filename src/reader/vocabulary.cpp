@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -133,8 +133,8 @@ bool Accepts(const VocabularyRow& row, std::string_view attribute) {
 }
 
 void Report(TranslationContext& ctx, const char* message, const char* tag_line, const char* attribute) {
-  if (ctx.settings.UnusedAttributeErrors != 0) AttributeError(ctx, message, tag_line, attribute);
-  AttributeWarning(ctx, message, tag_line, attribute);
+  if (ctx.settings.UnusedAttributeErrors != 0) AttributeError(ctx.report, message, tag_line, attribute);
+  AttributeWarning(ctx.report, message, tag_line, attribute);
 }
 
 }  // namespace

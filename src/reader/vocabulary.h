@@ -2,7 +2,7 @@
 // tag line under -wa (warnings) and -ea (errors).
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,6 +1,6 @@
 // A CoreAffinities block: each ProcessCoreAffinity or TaskCoreAffinity line
 // adds the text "<name> <core> <front>" to the entry's core affinities.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "schedules/partition_schedule_parts.h"
@@ -19,14 +19,14 @@ void ReadCoreAffinities(TranslationContext& ctx, PartitionScheduleScope& scope) 
     if (scope.null_partition) {
       FatalError(ctx, "Cannot specify ProcessCoreAffinity or TaskCoreAffinity for NULLPartition:", tag);
     }
-    const char* name = FindAttribute(ctx, tag, "Name");
+    const char* name = FindAttribute(ctx.report, tag, "Name");
     if (name == nullptr) FatalError(ctx, "Required Name field missing:", tag);
-    const char* core = FindAttribute(ctx, tag, "CoreId");
-    if (core == nullptr) core = FindAttribute(ctx, tag, "CoreID");
+    const char* core = FindAttribute(ctx.report, tag, "CoreId");
+    if (core == nullptr) core = FindAttribute(ctx.report, tag, "CoreID");
     if (core == nullptr) FatalError(ctx, "Required CoreID field missing:", tag);
-    const int32_t core_number = ParseDecOrHex(ctx, core, tag);
-    const char* front = FindAttribute(ctx, tag, "Front");
-    const bool in_front = front != nullptr && ParseBoolean(ctx, front, "Invalid Front value: ", tag) != 0;
+    const int32_t core_number = ParseDecOrHex(ctx.report, core, tag);
+    const char* front = FindAttribute(ctx.report, tag, "Front");
+    const bool in_front = front != nullptr && ParseBoolean(ctx.report, front, "Invalid Front value: ", tag) != 0;
     scope.entry->TaskCoreAffinities.push_back(AttributeText(name) +
                                               Format(" %d %s", core_number, in_front ? "true" : "false"));
   }

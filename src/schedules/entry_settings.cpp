@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "schedules/partition_schedule_parts.h"
 #include "util/text.h"
@@ -20,9 +20,9 @@ bool BeginsWithIgnoreCase(const char* value, const char* keyword) {
 }
 
 void ReadSetModuleSchedule(TranslationContext& ctx, PartitionScheduleScope& scope) {
-  const char* value = FindAttribute(ctx, scope.tag_line, "SetModuleSchedule");
+  const char* value = FindAttribute(ctx.report, scope.tag_line, "SetModuleSchedule");
   if (value == nullptr) return;
-  const int32_t set = ParseBoolean(ctx, value, "Invalid SetModuleSchedule value: ", scope.tag_line);
+  const int32_t set = ParseBoolean(ctx.report, value, "Invalid SetModuleSchedule value: ", scope.tag_line);
   PartitionRecord& partition = scope.partition;
   if (partition.SetModuleSchedule != -1 && partition.SetModuleSchedule != set) {
     FatalError(ctx, "SetModuleSchedule value must be the same for all instances of a partition:", scope.tag_line);
@@ -45,7 +45,7 @@ int32_t MatchScheduleChangeAction(TranslationContext& ctx, const char* value, co
 
 void ReadScheduleChangeAction(TranslationContext& ctx, PartitionScheduleScope& scope) {
   const char* tag_line = scope.tag_line;
-  const char* value = FindAttribute(ctx, tag_line, "ScheduleChangeAction");
+  const char* value = FindAttribute(ctx.report, tag_line, "ScheduleChangeAction");
   if (value == nullptr) return;
   if (scope.null_partition) FatalError(ctx, "Cannot specify ScheduleChangeAction for NULLPartition:", tag_line);
   PartitionScheduleEntry& entry = *scope.entry;
@@ -107,7 +107,7 @@ void CheckLogicalCoreText(TranslationContext& ctx, PartitionScheduleScope& scope
 
 void ReadCore(TranslationContext& ctx, PartitionScheduleScope& scope) {
   const char* tag_line = scope.tag_line;
-  const char* value = FindAttribute(ctx, tag_line, "Core");
+  const char* value = FindAttribute(ctx.report, tag_line, "Core");
   if (ctx.settings.MultiCore == 0) {
     if (value != nullptr) FatalError(ctx, "Core attribute only supported with MultiCore option(-q):", tag_line);
     return;
@@ -144,11 +144,11 @@ void ReadCore(TranslationContext& ctx, PartitionScheduleScope& scope) {
 
 void ReadMajorFrameReleaseSemaphores(TranslationContext& ctx, PartitionScheduleScope& scope) {
   const char* tag_line = scope.tag_line;
-  const char* value = FindAttribute(ctx, tag_line, "MajorFrameReleaseSemaphore");
+  const char* value = FindAttribute(ctx.report, tag_line, "MajorFrameReleaseSemaphore");
   if (value == nullptr) return;
   if (scope.null_partition) FatalError(ctx, "Cannot specify MajorFrameReleaseSemaphore for NULLPartition:", tag_line);
   std::vector<std::string> found;
-  for (; value != nullptr; value = FindAttributeFrom(ctx, tag_line, AfterValue(value), "MajorFrameReleaseSemaphore")) {
+  for (; value != nullptr; value = FindAttributeFrom(ctx.report, tag_line, AfterValue(value), "MajorFrameReleaseSemaphore")) {
     found.push_back(AttributeText(value));
   }
   // Each one goes to the front of the list.
@@ -159,8 +159,8 @@ void ReadMajorFrameReleaseSemaphores(TranslationContext& ctx, PartitionScheduleS
 // The next core affinity: a TaskCoreAffinity first, else a
 // ProcessCoreAffinity, after `from`.
 const char* NextCoreAffinity(TranslationContext& ctx, const char* tag_line, const char* from) {
-  const char* value = FindAttributeFrom(ctx, tag_line, from, "TaskCoreAffinity");
-  return value != nullptr ? value : FindAttributeFrom(ctx, tag_line, from, "ProcessCoreAffinity");
+  const char* value = FindAttributeFrom(ctx.report, tag_line, from, "TaskCoreAffinity");
+  return value != nullptr ? value : FindAttributeFrom(ctx.report, tag_line, from, "ProcessCoreAffinity");
 }
 
 void ReadCoreAffinityAttributes(TranslationContext& ctx, PartitionScheduleScope& scope) {
@@ -177,19 +177,19 @@ void ReadCoreAffinityAttributes(TranslationContext& ctx, PartitionScheduleScope&
 void ReadLockValue(TranslationContext& ctx, PartitionScheduleScope& scope, const char* name, const char* keyword,
                    const char* null_message, int32_t PartitionScheduleEntry::*field,
                    int32_t PartitionScheduleEntry::*given) {
-  const char* value = FindAttribute(ctx, scope.tag_line, name);
+  const char* value = FindAttribute(ctx.report, scope.tag_line, name);
   if (value == nullptr) return;
   if (scope.null_partition) FatalError(ctx, null_message, scope.tag_line);
   scope.entry->*field =
-      EqualsIgnoreCase(AttributeText(value), keyword) ? -1 : ParseDecOrHex(ctx, value, scope.tag_line);
+      EqualsIgnoreCase(AttributeText(value), keyword) ? -1 : ParseDecOrHex(ctx.report, value, scope.tag_line);
   scope.entry->*given = 1;
 }
 
 void ReadLockSlicing(TranslationContext& ctx, PartitionScheduleScope& scope) {
-  const char* value = FindAttribute(ctx, scope.tag_line, "LockSlicing");
+  const char* value = FindAttribute(ctx.report, scope.tag_line, "LockSlicing");
   if (value == nullptr) return;
   if (scope.null_partition) FatalError(ctx, "Cannot specify LockSlicing for NULLPartition:", scope.tag_line);
-  scope.entry->LockSlicing = ParseBoolean(ctx, value, "Invalid LockSlicing value: ", scope.tag_line);
+  scope.entry->LockSlicing = ParseBoolean(ctx.report, value, "Invalid LockSlicing value: ", scope.tag_line);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <unordered_set>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "schedules/partition_schedule.h"
@@ -43,7 +43,7 @@ ModuleScheduleRecord& CreateModuleSchedule(TranslationContext& ctx, const char* 
   const bool multi_core = ctx.settings.MultiCore != 0;
   if (!multi_core) CreatePartitionEntries(ctx, record);
 
-  const char* value = FindAttribute(ctx, tag_line, "MajorFrameSeconds");
+  const char* value = FindAttribute(ctx.report, tag_line, "MajorFrameSeconds");
   if (multi_core) {
     if (value != nullptr) {
       FatalError(ctx,
@@ -55,17 +55,17 @@ ModuleScheduleRecord& CreateModuleSchedule(TranslationContext& ctx, const char* 
     record.MajorFrameSecondsGiven = true;
   }
 
-  value = FindAttribute(ctx, tag_line, "ScheduleName");
+  value = FindAttribute(ctx.report, tag_line, "ScheduleName");
   if (value == nullptr) FatalError(ctx, "Required ScheduleName field missing:", tag_line);
   record.ScheduleName = BlanksToUnderscores(AttributeText(value));
   for (char& c : record.ScheduleName) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   record.ScheduleNameGiven = true;
-  CheckObjectNameLength(ctx, record.ScheduleName);
+  CheckObjectNameLength(ctx.report, ctx.settings, record.ScheduleName);
 
   ScheduleModel& model = ctx.model.schedules;
-  value = FindAttribute(ctx, tag_line, "ScheduleIdentifier");
+  value = FindAttribute(ctx.report, tag_line, "ScheduleIdentifier");
   if (value == nullptr) FatalError(ctx, "Required ScheduleIdentifier field missing:", tag_line);
-  record.ScheduleIdentifier = ParseDecOrHex(ctx, value, tag_line);
+  record.ScheduleIdentifier = ParseDecOrHex(ctx.report, value, tag_line);
   if (model.ScheduleIdentifiers.count(record.ScheduleIdentifier) != 0) {
     FatalError(ctx, "A Module_Schedule with this ScheduleIdentifier is already defined:", tag_line);
   }
@@ -73,8 +73,8 @@ ModuleScheduleRecord& CreateModuleSchedule(TranslationContext& ctx, const char* 
 
   record.ScheduleNumber = model.NextScheduleNumber++;
   bool initial = false;
-  value = FindAttribute(ctx, tag_line, "InitialModuleSchedule");
-  if (value != nullptr && ParseBoolean(ctx, value, "Invalid InitialModuleSchedule value: ", tag_line) != 0) {
+  value = FindAttribute(ctx.report, tag_line, "InitialModuleSchedule");
+  if (value != nullptr && ParseBoolean(ctx.report, value, "Invalid InitialModuleSchedule value: ", tag_line) != 0) {
     if (model.InitialScheduleSeen) {
       FatalError(ctx, "Multiple schedules with InitialModuleSchedule set to true:", tag_line);
     }
@@ -101,15 +101,15 @@ ModuleScheduleRecord& OpenSubSchedule(TranslationContext& ctx, const char* tag_l
   sub.Parent = &parent;
   CreatePartitionEntries(ctx, sub);
 
-  const char* value = FindAttribute(ctx, tag_line, "SubScheduleIdentifier");
+  const char* value = FindAttribute(ctx.report, tag_line, "SubScheduleIdentifier");
   if (value == nullptr) FatalError(ctx, "Required SubScheduleIdentifier field missing:", tag_line);
-  sub.ScheduleIdentifier = ParseDecOrHex(ctx, value, tag_line);
+  sub.ScheduleIdentifier = ParseDecOrHex(ctx.report, value, tag_line);
   if (!sub_identifiers.insert(sub.ScheduleIdentifier).second) {
     FatalError(ctx, "Multiple Module_Sub_Schedules in the same Module_Schedule have the same SubScheduleIdentifier:",
                tag_line);
   }
 
-  value = FindAttribute(ctx, tag_line, "MajorFrameSeconds");
+  value = FindAttribute(ctx.report, tag_line, "MajorFrameSeconds");
   if (value == nullptr) FatalError(ctx, "Required MajorFrameSeconds field missing:", tag_line);
   sub.MajorFrameSeconds = AttributeText(value);
   sub.MajorFrameSecondsGiven = true;

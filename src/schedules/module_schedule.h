@@ -1,7 +1,7 @@
 // The Module_Schedule element with its sub-schedules.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

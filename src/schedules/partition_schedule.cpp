@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
 #include "schedules/partition_schedule_parts.h"
@@ -39,7 +39,7 @@ bool IsWindowStart(const char* tag_line) {
 void ParsePartitionSchedule(TranslationContext& ctx, const char* tag_line, ModuleScheduleRecord& schedule) {
   if (!schedule.HasPartitionEntries) FatalError(ctx, "Module_Sub_Schedule not defined:", tag_line);
 
-  const char* value = FindAttribute(ctx, tag_line, "PartitionIdentifier");
+  const char* value = FindAttribute(ctx.report, tag_line, "PartitionIdentifier");
   if (value == nullptr) FatalError(ctx, "Required PartitionIdentifier field missing:", tag_line);
   const std::string identifier_text = AttributeText(value);
   if (EqualsIgnoreCase(identifier_text, "Restart")) {
@@ -54,7 +54,7 @@ void ParsePartitionSchedule(TranslationContext& ctx, const char* tag_line, Modul
   PartitionRecord* partition = &ctx.model.schedules.NULLPartition;
   PartitionScheduleEntry* entry = nullptr;
   if (!null_partition) {
-    partition = FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx, value, tag_line));
+    partition = FindPartitionByIdentifier(ctx.model.partitions, ParseDecOrHex(ctx.report, value, tag_line));
     if (partition != nullptr) entry = ScheduleEntryFor(schedule, *partition);
     // A partition without an entry here was defined after the schedule began.
     if (entry == nullptr) FatalError(ctx, "Partition in Partition_Schedule not yet defined:", tag_line);
@@ -62,7 +62,7 @@ void ParsePartitionSchedule(TranslationContext& ctx, const char* tag_line, Modul
   PartitionScheduleScope scope{
       tag_line, schedule, *partition, entry, null_partition, partition->KernelPartition != 0, std::string(), false};
 
-  value = FindAttribute(ctx, tag_line, "PartitionName");
+  value = FindAttribute(ctx.report, tag_line, "PartitionName");
   if (value != nullptr) {
     // The NULLPartition has no name to compare with.
     if (null_partition) FatalError(ctx, "Cannot specify PartitionName for NULLPartition:", tag_line);

@@ -2,7 +2,7 @@
 // inside one module schedule or sub-schedule.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,5 +1,5 @@
 // The child lines of a Partition_Schedule element.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/tag_reader.h"
 #include "schedules/partition_schedule_parts.h"
 #include "util/text.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "driver/context.h"
+#include "core/context.h"
 #include "reader/tag_reader.h"
 
 namespace cfgxlate {

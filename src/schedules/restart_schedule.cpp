@@ -1,6 +1,6 @@
 // A Restart Partition_Schedule (multiple-core support): a core list and
 // windows kept with the sub-schedule. Only window lines count inside it.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "schedules/partition_schedule_parts.h"
@@ -9,7 +9,7 @@ namespace cfgxlate {
 
 void ParseRestartSchedule(TranslationContext& ctx, const char* tag_line, ModuleScheduleRecord& schedule) {
   RestartScheduleRecord& restart = schedule.RestartSchedules.emplace_back();
-  const char* core = FindAttribute(ctx, tag_line, "Core");
+  const char* core = FindAttribute(ctx.report, tag_line, "Core");
   if (core == nullptr) {
     FatalError(ctx,
                "No Core specified, or specified incorrectly, in Restart Partition_Schedule while in MultiCore mode:",

@@ -2,7 +2,7 @@
 // nanoseconds (PartitionPeriod, PartitionDuration) or in seconds
 // (PeriodSeconds, PeriodDurationSeconds); the entries keep seconds, the
 // partition record nanoseconds.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "schedules/partition_schedule_parts.h"
 #include "schedules/schedule_times.h"
@@ -73,10 +73,10 @@ double ReadTime(TranslationContext& ctx, PartitionScheduleScope& scope, const Ti
   double seconds = 0.0;
   int64_t nanoseconds = 0;
   bool by_nanoseconds = false;
-  const char* value = FindAttribute(ctx, tag_line, time.nanoseconds_name);
+  const char* value = FindAttribute(ctx.report, tag_line, time.nanoseconds_name);
   if (value != nullptr) {
     if (scope.null_partition) FatalError(ctx, time.null_nanoseconds, tag_line);
-    nanoseconds = ParseDecOrHex64(ctx, value, tag_line);
+    nanoseconds = ParseDecOrHex64(ctx.report, value, tag_line);
     if (nanoseconds == 0) FatalError(ctx, time.invalid_zero, tag_line);
     seconds = NanosecondsToSeconds(nanoseconds);
     by_nanoseconds = true;
@@ -84,7 +84,7 @@ double ReadTime(TranslationContext& ctx, PartitionScheduleScope& scope, const Ti
     int64_t unused;
     if (!SecondsToNanoseconds(seconds, &unused)) FatalError(ctx, time.nanoseconds_out_of_range, tag_line);
   } else {
-    value = FindAttribute(ctx, tag_line, time.seconds_name);
+    value = FindAttribute(ctx.report, tag_line, time.seconds_name);
     if (value != nullptr) {
       if (scope.null_partition) FatalError(ctx, time.null_seconds, tag_line);
       seconds = ScanSeconds(value);

@@ -1,6 +1,6 @@
 // A Shared_Schedule child: the partition runs in the windows of another
 // partition of the same schedule instead of windows of its own.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
 #include "schedules/partition_schedule_parts.h"
@@ -12,9 +12,9 @@ void ReadSharedSchedule(TranslationContext& ctx, PartitionScheduleScope& scope, 
                         std::unordered_set<int32_t>& linked) {
   // The NULLPartition has no entry whose Core could be compared.
   if (scope.null_partition) FatalError(ctx, "Cannot specify Shared_Schedule for NULLPartition:", tag_line);
-  const char* value = FindAttribute(ctx, tag_line, "PartitionIdentifier");
+  const char* value = FindAttribute(ctx.report, tag_line, "PartitionIdentifier");
   if (value == nullptr) FatalError(ctx, "Required PartitionIdentifier field missing:", tag_line);
-  const int32_t identifier = ParseDecOrHex(ctx, value, tag_line);
+  const int32_t identifier = ParseDecOrHex(ctx.report, value, tag_line);
   if (!linked.insert(identifier).second) FatalError(ctx, "Redundant Shared_Schedule specification:", tag_line);
   PartitionRecord* shared = FindPartitionByIdentifier(ctx.model.partitions, identifier);
   if (shared == nullptr) FatalError(ctx, "Incorrect PartitionIdentifier specification:", tag_line);

@@ -1,7 +1,7 @@
 // Time windows of a Partition_Schedule: the window line, its user data
 // attributes and its WindowUserData children.
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "schedules/partition_schedule_parts.h"
@@ -18,7 +18,7 @@ constexpr char kUserDataPrefix[] = "WindowUserData";
 // `suffix` gets the rest of its name.
 const char* FindUserDataAttribute(TranslationContext& ctx, const char* tag_line, const char* from,
                                   std::string* suffix) {
-  return FindAttributePrefixFrom(ctx, tag_line, from, kUserDataPrefix, suffix);
+  return FindAttributePrefixFrom(ctx.report, tag_line, from, kUserDataPrefix, suffix);
 }
 
 void ReadUserDataAttributes(TranslationContext& ctx, PartitionScheduleScope& scope, const char* tag_line,
@@ -27,7 +27,7 @@ void ReadUserDataAttributes(TranslationContext& ctx, PartitionScheduleScope& sco
   for (const char* value = FindUserDataAttribute(ctx, tag_line, tag_line, &suffix); value != nullptr;
        value = FindUserDataAttribute(ctx, tag_line, AfterValue(value), &suffix)) {
     WindowUserDataItem& item = window.UserData.emplace_back();
-    item.Value = ParseDecOrHex(ctx, value, tag_line);
+    item.Value = ParseDecOrHex(ctx.report, value, tag_line);
     item.DescriptionGiven = !suffix.empty();
     item.Description = suffix;
   }
@@ -38,10 +38,10 @@ void ReadUserDataAttributes(TranslationContext& ctx, PartitionScheduleScope& sco
 
 // A WindowUserData child line.
 void ReadUserDataChild(TranslationContext& ctx, const char* tag_line, WindowRecord& window) {
-  const char* value = FindAttribute(ctx, tag_line, "Value");
+  const char* value = FindAttribute(ctx.report, tag_line, "Value");
   if (value == nullptr) FatalError(ctx, "Required Value field missing:", tag_line);
-  const int32_t number = ParseDecOrHex(ctx, value, tag_line);
-  const char* description = FindAttribute(ctx, tag_line, "Description");
+  const int32_t number = ParseDecOrHex(ctx.report, value, tag_line);
+  const char* description = FindAttribute(ctx.report, tag_line, "Description");
   WindowUserDataItem& item = window.UserData.emplace_back();
   item.Value = number;
   if (description != nullptr) {
@@ -53,11 +53,11 @@ void ReadUserDataChild(TranslationContext& ctx, const char* tag_line, WindowReco
 // A time as the seconds text, or nanoseconds printed as seconds.
 std::string WindowTimeText(TranslationContext& ctx, const char* tag_line, const char* seconds_name,
                            const char* nanoseconds_name, const char* missing) {
-  const char* value = FindAttribute(ctx, tag_line, seconds_name);
+  const char* value = FindAttribute(ctx.report, tag_line, seconds_name);
   if (value != nullptr) return AttributeText(value);
-  value = FindAttribute(ctx, tag_line, nanoseconds_name);
+  value = FindAttribute(ctx.report, tag_line, nanoseconds_name);
   if (value == nullptr) FatalError(ctx, missing, tag_line);
-  return NanosecondsToSecondsText(ParseDecOrHex64(ctx, value, tag_line));
+  return NanosecondsToSecondsText(ParseDecOrHex64(ctx.report, value, tag_line));
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ bool ReadWindow(TranslationContext& ctx, PartitionScheduleScope& scope, TagLine&
   PartitionRecord& partition = scope.partition;
   partition.Windows.push_back(&window);
 
-  const char* value = FindAttribute(ctx, tag_line, "PartitionNameRef");
+  const char* value = FindAttribute(ctx.report, tag_line, "PartitionNameRef");
   if (value != nullptr) {
     if (scope.null_partition) FatalError(ctx, "Cannot specify PartitionNameRef for NULLPartition:", tag_line);
     if (!StartsWith(BlanksToUnderscores(AttributeText(value)), partition.LookupName())) {
@@ -104,17 +104,17 @@ bool ReadWindow(TranslationContext& ctx, PartitionScheduleScope& scope, TagLine&
   window.WindowStartSeconds = WindowStartText(ctx, tag_line);
   window.WindowDurationSeconds = WindowDurationText(ctx, tag_line);
 
-  value = FindAttribute(ctx, tag_line, "PartitionPeriodStart");
-  if (value == nullptr) value = FindAttribute(ctx, tag_line, "PeriodicProcessingStart");
+  value = FindAttribute(ctx.report, tag_line, "PartitionPeriodStart");
+  if (value == nullptr) value = FindAttribute(ctx.report, tag_line, "PeriodicProcessingStart");
   if (value != nullptr) {
     window.PartitionPeriodStart =
-        ParseBoolean(ctx, value, "Invalid PartitionPeriodStart or PeriodicProcessingStart value: ", tag_line);
+        ParseBoolean(ctx.report, value, "Invalid PartitionPeriodStart or PeriodicProcessingStart value: ", tag_line);
     if (window.PartitionPeriodStart != 0) partition.HasPartitionPeriodStart = 1;
   }
 
   std::vector<std::string> semaphores;
-  for (value = FindAttribute(ctx, tag_line, "MinorFrameReleaseSemaphore"); value != nullptr;
-       value = FindAttributeFrom(ctx, tag_line, AfterValue(value), "MinorFrameReleaseSemaphore")) {
+  for (value = FindAttribute(ctx.report, tag_line, "MinorFrameReleaseSemaphore"); value != nullptr;
+       value = FindAttributeFrom(ctx.report, tag_line, AfterValue(value), "MinorFrameReleaseSemaphore")) {
     semaphores.push_back(AttributeText(value));
   }
   // Each one goes to the front of the list.

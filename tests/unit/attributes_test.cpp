@@ -13,14 +13,14 @@ template <typename Parse>
 auto WithValue(const std::string& value, Parse parse) {
   TestContext t;
   const std::string tag = "<Value V=\"" + value + "\"/>";
-  return parse(t.ctx, FindAttribute(t.ctx, tag.c_str(), "V"), tag.c_str());
+  return parse(t.ctx.report, FindAttribute(t.ctx.report, tag.c_str(), "V"), tag.c_str());
 }
 int32_t Dec(const std::string& value) { return WithValue(value, ParseDecOrHex); }
 int64_t Dec64(const std::string& value) { return WithValue(value, ParseDecOrHex64); }
 const char* const kMessage = "Invalid UsedByKernelTask value:";
 int Boolean(const std::string& value, bool prefix = false) {
-  return WithValue(value, [&](TranslationContext& ctx, const char* v, const char* tag) {
-    return prefix ? ParseBooleanPrefix(ctx, v, kMessage, tag) : ParseBoolean(ctx, v, kMessage, tag);
+  return WithValue(value, [&](Reporter& report, const char* v, const char* tag) {
+    return prefix ? ParseBooleanPrefix(report, v, kMessage, tag) : ParseBoolean(report, v, kMessage, tag);
   });
 }
 
@@ -34,31 +34,31 @@ std::string Text(const char* value) { return value == nullptr ? "(none)" : Attri
 TEST(FindAttribute, MatchesWholeNamesInAnyOrder) {
   TestContext t;
   const char* tag = "<Semaphore Name = \"A\" Kind=  \"Counting\"/>";
-  EXPECT_EQ(Text(FindAttribute(t.ctx, tag, "Name")), "A");
-  EXPECT_EQ(Text(FindAttribute(t.ctx, tag, "Kind")), "Counting");
-  EXPECT_EQ(FindAttribute(t.ctx, tag, "Kin"), nullptr);
-  EXPECT_EQ(FindAttribute(t.ctx, "<Semaphore/>", "Name"), nullptr);
+  EXPECT_EQ(Text(FindAttribute(t.ctx.report, tag, "Name")), "A");
+  EXPECT_EQ(Text(FindAttribute(t.ctx.report, tag, "Kind")), "Counting");
+  EXPECT_EQ(FindAttribute(t.ctx.report, tag, "Kin"), nullptr);
+  EXPECT_EQ(FindAttribute(t.ctx.report, "<Semaphore/>", "Name"), nullptr);
   // Values may hold ">" and spaces; the first of two equal names wins, and
   // searching on from a found value finds the next one.
-  EXPECT_EQ(Text(FindAttribute(t.ctx, "<Core ID=\"a > b\" Other=\"x\">", "Other")), "x");
+  EXPECT_EQ(Text(FindAttribute(t.ctx.report, "<Core ID=\"a > b\" Other=\"x\">", "Other")), "x");
   const char* repeated = "<Core ID=\"1\" Other=\"x\" ID=\"2\">";
-  const char* first = FindAttribute(t.ctx, repeated, "ID");
+  const char* first = FindAttribute(t.ctx.report, repeated, "ID");
   EXPECT_EQ(Text(first), "1");
-  const char* second = FindAttributeFrom(t.ctx, repeated, first, "ID");
+  const char* second = FindAttributeFrom(t.ctx.report, repeated, first, "ID");
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(Text(second), "2");
-  EXPECT_EQ(FindAttributeFrom(t.ctx, repeated, second, "ID"), nullptr);
+  EXPECT_EQ(FindAttributeFrom(t.ctx.report, repeated, second, "ID"), nullptr);
 }
 
 TEST(FindAttribute, MalformedAttributesAreFatalOnlyWhenScanned) {
   TestContext t;
   const char* unclosed = "<Semaphore Name=\"A\" Kind=\"Counting>";
-  EXPECT_EQ(Text(FindAttribute(t.ctx, unclosed, "Name")), "A");
+  EXPECT_EQ(Text(FindAttribute(t.ctx.report, unclosed, "Name")), "A");
   const std::string expected = ErrorLine("Line 1 - XML tag line not well-formed:") + ErrorLine(unclosed);
-  EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx, unclosed, "Kind"); }), expected);
-  EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx, unclosed, "Priority"); }), expected);
+  EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx.report, unclosed, "Kind"); }), expected);
+  EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx.report, unclosed, "Priority"); }), expected);
   for (const char* bad : {"<Semaphore Name=\"", "<Semaphore Name=A/>", "<Semaphore Name x=\"A\"/>"}) {
-    EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx, bad, "Kind"); }),
+    EXPECT_EQ(FatalLines([&] { FindAttribute(t.ctx.report, bad, "Kind"); }),
               ErrorLine("Line 1 - XML tag line not well-formed:") + ErrorLine(bad));
   }
 }
@@ -108,34 +108,34 @@ TEST(CoreList, ItemsMustBeCoresOfTheModule) {
   TestContext t;
   t.ctx.settings.NumberOfCores = 2;
   int32_t core = -1;
-  const char* next = NextCoreListItem(t.ctx, "0,1", &core);
+  const char* next = NextCoreListItem(t.ctx.report, t.ctx.settings, "0,1", &core);
   EXPECT_EQ(core, 0);
   ASSERT_NE(next, nullptr);
-  EXPECT_EQ(NextCoreListItem(t.ctx, next, &core), nullptr);
+  EXPECT_EQ(NextCoreListItem(t.ctx.report, t.ctx.settings, next, &core), nullptr);
   EXPECT_EQ(core, 1);
-  EXPECT_EQ(NextCoreListItem(t.ctx, "", &core), nullptr);
+  EXPECT_EQ(NextCoreListItem(t.ctx.report, t.ctx.settings, "", &core), nullptr);
   EXPECT_EQ(core, 0);
 
-  next = NextCoreListItem(t.ctx, "0,2", &core);
-  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx, next, &core); }),
+  next = NextCoreListItem(t.ctx.report, t.ctx.settings, "0,2", &core);
+  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx.report, t.ctx.settings, next, &core); }),
             ErrorLine("Line 1 - Invalid core value in list:") + ErrorLine("2"));
-  next = NextCoreListItem(t.ctx, "0, 1", &core);
-  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx, next, &core); }),
+  next = NextCoreListItem(t.ctx.report, t.ctx.settings, "0, 1", &core);
+  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx.report, t.ctx.settings, next, &core); }),
             ErrorLine("Line 1 - Invalid core list value:") + ErrorLine(" 1"));
-  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx, "-1", &core); }),
+  EXPECT_EQ(FatalLines([&] { NextCoreListItem(t.ctx.report, t.ctx.settings, "-1", &core); }),
             ErrorLine("Line 1 - Invalid core list value:") + ErrorLine("-1"));
 }
 
 TEST(ObjectNames, LimitIs30CharactersOr32WithTheSwitch) {
   TestContext t;
   const std::string name31(31, 'n'), name33(33, 'n');
-  CheckObjectNameLength(t.ctx, std::string(30, 'n'));
-  EXPECT_EQ(FatalLines([&] { CheckObjectNameLength(t.ctx, name31); }),
+  CheckObjectNameLength(t.ctx.report, t.ctx.settings, std::string(30, 'n'));
+  EXPECT_EQ(FatalLines([&] { CheckObjectNameLength(t.ctx.report, t.ctx.settings, name31); }),
             ErrorLine("Line 1 - Name longer than 30 characters:") + ErrorLine(name31));
   t.ctx.settings.NameLength32 = 1;
-  CheckObjectNameLength(t.ctx, name31);
-  CheckObjectNameLength(t.ctx, std::string(32, 'n'));
-  EXPECT_EQ(FatalLines([&] { CheckObjectNameLength(t.ctx, name33); }),
+  CheckObjectNameLength(t.ctx.report, t.ctx.settings, name31);
+  CheckObjectNameLength(t.ctx.report, t.ctx.settings, std::string(32, 'n'));
+  EXPECT_EQ(FatalLines([&] { CheckObjectNameLength(t.ctx.report, t.ctx.settings, name33); }),
             ErrorLine("Line 1 - Name longer than 32 characters:") + ErrorLine(name33));
 }
 

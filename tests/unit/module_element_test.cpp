@@ -2,7 +2,7 @@
 // attributes, CoreAGLockPriorityTable and the end-of-module checks.
 #include <gtest/gtest.h>
 
-#include "reader/module_element.h"
+#include "module/module_element.h"
 #include "run_helpers.h"
 
 namespace cfgxlate::test {

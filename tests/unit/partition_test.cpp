@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "partitions/partition_lookup.h"
-#include "reader/module_element.h"
+#include "module/module_element.h"
 #include "run_helpers.h"
 
 namespace cfgxlate::test {

@@ -11,7 +11,7 @@
 
 #include "driver/options.h"
 #include "gen/objtables/object_tables.h"
-#include "reader/module_element.h"
+#include "module/module_element.h"
 #include "run_helpers.h"
 
 namespace cfgxlate::test {

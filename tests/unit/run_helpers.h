@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "driver/context.h"
-#include "driver/diagnostics.h"
+#include "core/context.h"
+#include "core/diagnostics.h"
 #include "driver/translator.h"
 #include "reader/tag_reader.h"
 

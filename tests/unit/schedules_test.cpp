@@ -7,7 +7,7 @@
 
 #include "partitions/partition_lookup.h"
 #include "run_helpers.h"
-#include "schedules/initial_schedule_check.h"
+#include "module/end_of_module_checks.h"
 #include "schedules/module_schedule.h"
 #include "util/text.h"
 
@@ -222,13 +222,14 @@ TEST(ModuleSchedules, WithoutMultiCoreSubScheduleTagsOnlyWarn) {
 
 TEST(ModuleSchedules, InitialScheduleCheckAtModuleEnd) {
   ScheduleReader r;
-  EXPECT_EQ(FatalLines([&] { CheckInitialScheduleDefined(r.t.ctx); }),
+  r.t.ctx.settings.NoModuleHM = 1;  // only the schedule half of the checks
+  EXPECT_EQ(FatalLines([&] { CheckEndOfModule(r.t.ctx); }),
             ErrorLine("Line 1 - No Module_Schedule found with InitialModuleSchedule value of true"));
   r.Read({"<Module_Schedule ScheduleName=\"S\" ScheduleIdentifier=\"1\">", kEnd});
-  EXPECT_EQ(FatalLines([&] { CheckInitialScheduleDefined(r.t.ctx); }),
+  EXPECT_EQ(FatalLines([&] { CheckEndOfModule(r.t.ctx); }),
             ErrorLine("Line 3 - No Module_Schedule found with InitialModuleSchedule value of true"));
   r.Read({"<Module_Schedule ScheduleName=\"T\" ScheduleIdentifier=\"2\" InitialModuleSchedule=\"true\">", kEnd});
-  CheckInitialScheduleDefined(r.t.ctx);
+  CheckEndOfModule(r.t.ctx);
 }
 
 TEST(PartitionScheduleTimes, UnitsAndThePartitionRecord) {

@@ -1,6 +1,6 @@
 // Named objects of an address space: IO devices, semaphores, links, clocks
 // and partition HM links.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "util/numbers.h"
 #include "gen/integrate/address_space_parts.h"
 

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

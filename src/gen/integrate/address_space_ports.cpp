@@ -1,7 +1,7 @@
 // The address-space ends of ports and connections: links to the kernel's
 // connection objects, mappings of shared-memory regions, suspension
 // devices, the port task and connection peers.
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "util/numbers.h"
 #include "gen/integrate/address_space_parts.h"
 #include "model/channels.h"

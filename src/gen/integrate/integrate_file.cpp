@@ -2,7 +2,7 @@
 // the AddressSpace headers.
 #include "gen/integrate/integrate_file.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/integrate/address_space_objects.h"
 #include "gen/integrate/kernel_objects.h"
 #include "gen/integrate/memory_pool.h"

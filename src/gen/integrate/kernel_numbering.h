@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "driver/context.h"
+#include "core/context.h"
 #include "gen/objtables/object_numbering.h"
 
 namespace cfgxlate {

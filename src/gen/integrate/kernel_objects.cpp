@@ -3,7 +3,7 @@
 
 #include <unordered_map>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/integrate/integrate_text.h"
 #include "gen/integrate/kernel_numbering.h"
 #include "gen/integrate/kernel_port_objects.h"

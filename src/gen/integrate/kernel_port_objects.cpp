@@ -1,7 +1,7 @@
 #include "util/numbers.h"
 #include "gen/integrate/kernel_port_objects.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/integrate/integrate_text.h"
 #include "model/channels.h"
 

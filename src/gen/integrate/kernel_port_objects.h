@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "driver/context.h"
+#include "core/context.h"
 #include "gen/integrate/kernel_numbering.h"
 
 namespace cfgxlate {

@@ -2,7 +2,7 @@
 // their processes, tasks and object units, or checked against the given size.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -4,7 +4,7 @@
 
 #include <cctype>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/integrate/schedule_writer_parts.h"
 #include "reader/attributes.h"
 #include "util/text.h"
@@ -104,7 +104,7 @@ std::vector<int32_t> ListedCores(TranslationContext& ctx, const std::string& tex
   const char* item = text.c_str();
   while (item != nullptr) {
     int32_t core = 0;
-    item = NextCoreListItem(ctx, item, &core);
+    item = NextCoreListItem(ctx.report, ctx.settings, item, &core);
     cores.push_back(core);
   }
   return cores;

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "util/text.h"
 
@@ -34,7 +34,7 @@ void WriteAllCores(const ModuleSettings& settings, std::string& out) {
                                        bool negative) {
   for (const char* item = text.c_str(); item != nullptr;) {
     int32_t core = 0;
-    item = NextCoreListItem(ctx, item, &core);
+    item = NextCoreListItem(ctx.report, ctx.settings, item, &core);
   }
   FatalError(ctx, negative ? "Invalid core list value:" : "Invalid core value in list:", text.c_str() + start);
 }

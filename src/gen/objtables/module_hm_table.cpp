@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/objtables/byte_array_packing.h"
 #include "gen/objtables/module_run_tables.h"
 #include "gen/output_file.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

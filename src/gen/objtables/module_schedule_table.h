@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

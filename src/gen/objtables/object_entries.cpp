@@ -17,7 +17,7 @@ int EntryNameBytes(const ModuleSettings& settings) { return settings.NameLength3
 int ObjectEntryBytes(const ModuleSettings& settings) { return settings.NameLength32 != 0 ? 52 : 48; }
 
 ObjectEntry MakeObjectEntry(TranslationContext& ctx, const std::string& name, int32_t kind) {
-  CheckObjectNameLength(ctx, name);
+  CheckObjectNameLength(ctx.report, ctx.settings, name);
   ObjectEntry entry;
   entry.Name = name;
   for (char& c : entry.Name) {

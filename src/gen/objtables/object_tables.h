@@ -2,7 +2,7 @@
 // per partition with -z), "kernel_additions.ld", then "module_hm_table.s".
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

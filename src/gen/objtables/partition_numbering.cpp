@@ -1,6 +1,6 @@
 #include "gen/objtables/partition_numbering.h"
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/objtables/verbose_dump.h"
 #include "gen/output_file.h"
 

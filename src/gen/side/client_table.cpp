@@ -1,7 +1,7 @@
 #include <array>
 #include <string>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "gen/output_file.h"
 #include "gen/side/side_tables.h"
 #include "util/text.h"

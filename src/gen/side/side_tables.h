@@ -3,7 +3,7 @@
 // permissions.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

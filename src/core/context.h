@@ -4,9 +4,10 @@
 
 #include <string>
 
+#include "core/reader_state.h"
+#include "core/reporter.h"
 #include "model/model.h"
 #include "model/settings.h"
-#include "reader/reader_state.h"
 #include "util/console.h"
 #include "util/file_system.h"
 
@@ -14,16 +15,19 @@ namespace cfgxlate {
 
 struct TranslationContext {
   TranslationContext(FileSystem& file_system, Console& console_streams, std::string program_name)
-      : fs(file_system), console(console_streams), ProgramName(std::move(program_name)) {}
+      : fs(file_system),
+        console(console_streams),
+        report(console_streams, std::move(program_name), reader.LineNumber, settings.Warnings) {}
   TranslationContext(const TranslationContext&) = delete;
   TranslationContext& operator=(const TranslationContext&) = delete;
 
   FileSystem& fs;
   Console& console;
-  std::string ProgramName;
   ModuleSettings settings;
   ConfigurationModel model;
   ReaderState reader;
+  // Reports with the reader's line number; declared after what it reads.
+  Reporter report;
   // Path of the integrate file while it is being written; a fatal error
   // removes it.
   std::string IntegrateFileInProgress;

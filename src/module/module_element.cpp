@@ -1,16 +1,16 @@
-#include "reader/module_element.h"
+#include "module/module_element.h"
 
 #include <cstring>
 
 #include "channels/connection_table.h"
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "hm/hm_tables.h"
-#include "reader/attributes.h"
-#include "reader/core_ag_lock_priority_table.h"
-#include "reader/tag_reader.h"
+#include "module/core_ag_lock_priority_table.h"
+#include "module/end_of_module_checks.h"
 #include "partitions/partition_element.h"
 #include "partitions/partition_memory.h"
-#include "schedules/initial_schedule_check.h"
+#include "reader/attributes.h"
+#include "reader/tag_reader.h"
 #include "schedules/module_schedule.h"
 #include "util/text.h"
 
@@ -45,22 +45,22 @@ void DispatchModuleElement(TranslationContext& ctx, const char* tag) {
 
 void ReadModuleAttributes(TranslationContext& ctx, const char* tag) {
   ModuleSettings& s = ctx.settings;
-  if (const char* target = FindAttribute(ctx, tag, "Target")) {
+  if (const char* target = FindAttribute(ctx.report, tag, "Target")) {
     s.Target = AttributeText(target);
     s.TargetSet = true;
   }
-  if (const char* include_name = FindAttribute(ctx, tag, "IncludeName")) {
+  if (const char* include_name = FindAttribute(ctx.report, tag, "IncludeName")) {
     s.IncludeName = AttributeText(include_name);
     s.IncludeNameSet = true;
   }
-  if (FindAttribute(ctx, tag, "Partition_HM_Text_Size") != nullptr) {
+  if (FindAttribute(ctx.report, tag, "Partition_HM_Text_Size") != nullptr) {
     FatalError(ctx,
                "Partition_HM_Text_Size specification deprecated, see PartitionHM Memory_Requirements attribute for "
                "similar functionality:",
                tag);
   }
-  if (const char* cores = FindAttribute(ctx, tag, "NumberOfCores")) {
-    int32_t number = ParseDecOrHex(ctx, cores, tag);
+  if (const char* cores = FindAttribute(ctx.report, tag, "NumberOfCores")) {
+    int32_t number = ParseDecOrHex(ctx.report, cores, tag);
     // A negative count would refuse every core list later on.
     if (number <= 0) FatalError(ctx, "Invalid Number_Of_Cores specification:", tag);
     if (static_cast<uint32_t>(number) > 1 && s.MultiCore == 0) {
@@ -112,11 +112,7 @@ void ReadConfiguration(TranslationContext& ctx) {
     }
   }
   CloseReader(ctx);
-
-  if (ctx.model.hm.ModuleHMTable == nullptr && ctx.settings.NoModuleHM == 0) {
-    FatalError(ctx, "ModuleHMTable not specified.");
-  }
-  CheckInitialScheduleDefined(ctx);
+  CheckEndOfModule(ctx);
 }
 
 }  // namespace cfgxlate

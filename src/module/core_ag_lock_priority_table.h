@@ -1,7 +1,7 @@
 // The CoreAGLockPriorityTable element.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -2,7 +2,7 @@
 // module element and hands every module-level element to its handler.
 #pragma once
 
-#include "driver/context.h"
+#include "core/context.h"
 
 namespace cfgxlate {
 

@@ -1,0 +1,55 @@
+#include "core/reporter.h"
+
+#include "util/text.h"
+
+namespace cfgxlate {
+
+namespace {
+
+std::string ReportLines(const Reporter& report, const char* severity, std::string_view message,
+                        const char* detail1, const char* detail2) {
+  std::string lines =
+      MessageLine(report, severity, Format("Line %d - ", report.LineNumber) + std::string(message));
+  if (detail1 != nullptr) lines += MessageLine(report, severity, detail1);
+  if (detail2 != nullptr) lines += MessageLine(report, severity, detail2);
+  return lines;
+}
+
+std::string AttributeLines(const Reporter& report, const char* severity, std::string_view message,
+                           const char* tag_line, const char* attribute) {
+  std::string first = Format("Line %d - ", report.LineNumber) + std::string(message);
+  if (attribute != nullptr) first += std::string(": ") + attribute;
+  return MessageLine(report, severity, first) + MessageLine(report, severity, tag_line == nullptr ? "" : tag_line);
+}
+
+}  // namespace
+
+std::string MessageLine(const Reporter& report, const char* severity, std::string_view text) {
+  std::string line = report.ProgramName + ": " + severity + ": " + std::string(text);
+  if (text.empty() || text.back() != '\n') line += '\n';
+  return line;
+}
+
+void EmitMessageLines(Reporter& report, const std::string& lines) {
+  report.console.FlushOut();
+  report.console.Err(lines);
+}
+
+void FatalError(Reporter& report, std::string_view message, const char* detail1, const char* detail2) {
+  throw FatalExit{ReportLines(report, "error", message, detail1, detail2)};
+}
+
+void Warning(Reporter& report, std::string_view message, const char* detail1, const char* detail2) {
+  if (report.Warnings == 0) return;
+  EmitMessageLines(report, ReportLines(report, "warning", message, detail1, detail2));
+}
+
+void AttributeError(Reporter& report, std::string_view message, const char* tag_line, const char* attribute) {
+  throw FatalExit{AttributeLines(report, "error", message, tag_line, attribute)};
+}
+
+void AttributeWarning(Reporter& report, std::string_view message, const char* tag_line, const char* attribute) {
+  EmitMessageLines(report, AttributeLines(report, "warning", message, tag_line, attribute));
+}
+
+}  // namespace cfgxlate
