@@ -1,10 +1,11 @@
 // ModuleHMTable: one element gives the module recovery actions of one
 // module state.
+#include "hm/module_hm_table.h"
+
 #include <cstring>
 
 #include "core/diagnostics.h"
 #include "hm/hm_entries.h"
-#include "hm/hm_tables.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"

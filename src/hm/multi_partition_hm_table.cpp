@@ -1,10 +1,11 @@
 // MultiPartitionHMTable: per error, module-level recovery or hand-over to
 // the partition.
+#include "hm/multi_partition_hm_table.h"
+
 #include <cstring>
 
 #include "core/diagnostics.h"
 #include "hm/hm_entries.h"
-#include "hm/hm_tables.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"

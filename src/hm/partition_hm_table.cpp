@@ -1,12 +1,13 @@
 // PartitionHMTable: the partition-level handling of the errors that a
 // multi-partition table passes to the partition, bound to the partitions
 // that refer to it or are named by it.
+#include "hm/partition_hm_table.h"
+
 #include <vector>
 
 #include "core/diagnostics.h"
 #include "hm/hm_binding.h"
 #include "hm/hm_entries.h"
-#include "hm/hm_tables.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"

@@ -4,9 +4,12 @@
 
 #include "channels/connection_table.h"
 #include "core/diagnostics.h"
-#include "hm/hm_tables.h"
+#include "hm/module_hm_table.h"
+#include "hm/multi_partition_hm_table.h"
+#include "hm/partition_hm_table.h"
 #include "module/core_ag_lock_priority_table.h"
 #include "module/end_of_module_checks.h"
+#include "partitions/memory_blocks.h"
 #include "partitions/partition_element.h"
 #include "partitions/partition_memory.h"
 #include "reader/attributes.h"

@@ -1,5 +1,4 @@
-// Objects a POSIX or FACE partition gets without declaring them.
-#include "partitions/partition_objects.h"
+#include "partitions/implicit_objects.h"
 
 namespace cfgxlate {
 

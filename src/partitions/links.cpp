@@ -1,7 +1,7 @@
-// Links and address spaces, and partition HM links.
+#include "partitions/links.h"
+
 #include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
-#include "partitions/partition_objects.h"
 #include "reader/attributes.h"
 #include "util/text.h"
 

@@ -1,7 +1,8 @@
+#include "partitions/memory_blocks.h"
+
 #include "core/diagnostics.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_lookup.h"
-#include "partitions/partition_memory.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
 #include "util/text.h"

@@ -1,5 +1,5 @@
-// Module-level memory elements that refer to a partition: <Partition_Memory
-// and <MemoryBlocks.
+// The module-level <Partition_Memory element: memory regions of a partition
+// given outside its Partition element.
 #pragma once
 
 #include "core/context.h"
@@ -7,6 +7,5 @@
 namespace cfgxlate {
 
 void ReadPartitionMemory(TranslationContext& ctx, const char* tag_line);
-void ReadMemoryBlocks(TranslationContext& ctx, const char* tag_line);
 
 }  // namespace cfgxlate

@@ -1,6 +1,5 @@
-// Object elements inside a partition: processes, tasks, IO devices,
-// semaphores, clocks, links and partition HM links, and the implicit objects
-// of POSIX and FACE partitions.
+// Processes and tasks of a partition, and the lowest object number a user
+// may give there.
 #pragma once
 
 #include "core/context.h"
@@ -12,15 +11,5 @@ int32_t ObjectNumberThreshold(const TranslationContext& ctx, const PartitionReco
 
 void ReadProcess(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
 void ReadTask(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-void ReadIODevice(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-void ReadSemaphore(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-void ReadClock(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-// <Link and <AddressSpace.
-void ReadLink(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-void ReadPartitionHMLink(TranslationContext& ctx, const char* tag_line, PartitionRecord& partition);
-
-// Called once after the partition's attributes when POSIXPartition or a
-// FACE clock permission was given.
-void CreateImplicitObjects(TranslationContext& ctx, PartitionRecord& partition);
 
 }  // namespace cfgxlate

@@ -1,9 +1,10 @@
 // A CoreAffinities block: each ProcessCoreAffinity or TaskCoreAffinity line
 // adds the text "<name> <core> <front>" to the entry's core affinities.
+#include "schedules/core_affinities.h"
+
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
-#include "schedules/partition_schedule_parts.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,6 +1,8 @@
 // The per-partition settings of a Partition_Schedule line after its times.
 // Every one of them is refused for the NULLPartition, which has no entry,
 // except SetModuleSchedule and Core.
+#include "schedules/entry_settings.h"
+
 #include <strings.h>
 
 #include <cstring>
@@ -8,7 +10,6 @@
 
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
-#include "schedules/partition_schedule_parts.h"
 #include "util/text.h"
 
 namespace cfgxlate {

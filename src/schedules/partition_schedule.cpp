@@ -5,7 +5,10 @@
 #include "core/diagnostics.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
-#include "schedules/partition_schedule_parts.h"
+#include "schedules/entry_settings.h"
+#include "schedules/partition_schedule_children.h"
+#include "schedules/restart_schedule.h"
+#include "schedules/schedule_period.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,7 +1,11 @@
 // The child lines of a Partition_Schedule element.
+#include "schedules/partition_schedule_children.h"
+
 #include "core/diagnostics.h"
 #include "reader/tag_reader.h"
-#include "schedules/partition_schedule_parts.h"
+#include "schedules/core_affinities.h"
+#include "schedules/shared_schedule.h"
+#include "schedules/windows.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,9 +1,11 @@
 // A Restart Partition_Schedule (multiple-core support): a core list and
 // windows kept with the sub-schedule. Only window lines count inside it.
+#include "schedules/restart_schedule.h"
+
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
-#include "schedules/partition_schedule_parts.h"
+#include "schedules/windows.h"
 
 namespace cfgxlate {
 

@@ -2,9 +2,10 @@
 // nanoseconds (PartitionPeriod, PartitionDuration) or in seconds
 // (PeriodSeconds, PeriodDurationSeconds); the entries keep seconds, the
 // partition record nanoseconds.
+#include "schedules/schedule_period.h"
+
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
-#include "schedules/partition_schedule_parts.h"
 #include "schedules/schedule_times.h"
 
 namespace cfgxlate {

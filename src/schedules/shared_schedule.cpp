@@ -1,9 +1,10 @@
 // A Shared_Schedule child: the partition runs in the windows of another
 // partition of the same schedule instead of windows of its own.
+#include "schedules/shared_schedule.h"
+
 #include "core/diagnostics.h"
 #include "partitions/partition_lookup.h"
 #include "reader/attributes.h"
-#include "schedules/partition_schedule_parts.h"
 #include "util/text.h"
 
 namespace cfgxlate {

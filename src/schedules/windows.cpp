@@ -1,10 +1,10 @@
 // Time windows of a Partition_Schedule: the window line, its user data
 // attributes and its WindowUserData children.
+#include "schedules/windows.h"
 
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
 #include "reader/tag_reader.h"
-#include "schedules/partition_schedule_parts.h"
 #include "schedules/schedule_times.h"
 #include "util/text.h"
 

@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "hm/hm_tables.h"
+#include "hm/module_hm_table.h"
+#include "hm/multi_partition_hm_table.h"
+#include "hm/partition_hm_table.h"
 #include "run_helpers.h"
 #include "util/text.h"
 

@@ -8,7 +8,7 @@
 
 #include "gen/objtables/byte_array_packing.h"
 #include "gen/objtables/core_map.h"
-#include "gen/objtables/module_hm_table.h"
+#include "gen/objtables/module_hm_file.h"
 #include "gen/objtables/module_schedule_table.h"
 #include "run_helpers.h"
 

@@ -5,6 +5,9 @@
 
 #include <tuple>
 
+#include "partitions/devices_semaphores_clocks.h"
+#include "partitions/implicit_objects.h"
+#include "partitions/links.h"
 #include "partitions/partition_objects.h"
 #include "partitions/ports.h"
 #include "run_helpers.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gen/objtables/linker_additions.h"
-#include "gen/objtables/module_hm_table.h"
+#include "gen/objtables/module_hm_file.h"
 #include "gen/objtables/partition_numbering.h"
 #include "gen/objtables/table_header.h"
 #include "gen/objtables/verbose_dump.h"

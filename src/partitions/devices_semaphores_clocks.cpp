@@ -1,10 +1,10 @@
-// IO devices, semaphores and clocks.
+#include "partitions/devices_semaphores_clocks.h"
+
 #include <cctype>
 #include <limits>
 
 #include "core/diagnostics.h"
 #include "partitions/object_attributes.h"
-#include "partitions/partition_objects.h"
 #include "reader/attributes.h"
 #include "util/text.h"
 

@@ -1,4 +1,4 @@
-#include "gen/objtables/module_hm_table.h"
+#include "gen/objtables/module_hm_file.h"
 
 #include <cstdint>
 
