@@ -4,7 +4,8 @@
 #include "driver/options.h"
 #include "gen/integrate/integrate_file.h"
 #include "gen/objtables/object_tables.h"
-#include "gen/side/side_tables.h"
+#include "gen/side/client_table.h"
+#include "gen/side/shadow_table.h"
 #include "module/module_element.h"
 #include "util/paths.h"
 

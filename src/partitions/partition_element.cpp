@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "core/diagnostics.h"
-#include "partitions/memory_regions.h"
-#include "partitions/partition_children.h"
-#include "partitions/partition_lookup.h"
 #include "partitions/devices_semaphores_clocks.h"
 #include "partitions/implicit_objects.h"
 #include "partitions/links.h"
+#include "partitions/memory_regions.h"
+#include "partitions/partition_children.h"
+#include "partitions/partition_lookup.h"
 #include "partitions/partition_objects.h"
 #include "partitions/ports.h"
 #include "reader/attributes.h"

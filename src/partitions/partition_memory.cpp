@@ -1,6 +1,5 @@
 #include "partitions/partition_memory.h"
 
-
 #include "core/diagnostics.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_lookup.h"

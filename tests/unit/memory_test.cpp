@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "partitions/memory_blocks.h"
 #include "partitions/memory_regions.h"
 #include "partitions/partition_lookup.h"
-#include "partitions/memory_blocks.h"
 #include "partitions/partition_memory.h"
 #include "run_helpers.h"
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "driver/options.h"
-#include "gen/objtables/object_tables.h"
 #include "gen/integrate/integrate_file.h"
+#include "gen/objtables/object_tables.h"
 #include "module/module_element.h"
 #include "run_helpers.h"
 

@@ -3,14 +3,13 @@
 // configurations. Expected lines are worked out by hand from the documented
 // formats; kernel object numbers follow the kernel numbering (K = 400,
 // partition objects from 410 on).
-#include "gen/integrate/partition_schedules.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "gen/integrate/partition_schedules.h"
 #include "run_helpers.h"
 
 namespace cfgxlate::test {

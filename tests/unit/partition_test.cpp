@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "partitions/partition_lookup.h"
 #include "module/module_element.h"
+#include "partitions/partition_lookup.h"
 #include "run_helpers.h"
 
 namespace cfgxlate::test {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "module/end_of_module_checks.h"
 #include "partitions/partition_lookup.h"
 #include "run_helpers.h"
-#include "module/end_of_module_checks.h"
 #include "schedules/module_schedule.h"
 #include "util/text.h"
 

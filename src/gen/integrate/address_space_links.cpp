@@ -1,8 +1,9 @@
 // Named objects of an address space: IO devices, semaphores, links, clocks
 // and partition HM links.
+#include "gen/integrate/address_space_links.h"
+
 #include "core/diagnostics.h"
 #include "util/numbers.h"
-#include "gen/integrate/address_space_parts.h"
 
 namespace cfgxlate {
 

@@ -1,8 +1,8 @@
 // The name indexes the address-space writer uses for links, partition HM
 // links and frame-release semaphores, built in one pass over the model.
-#include <string_view>
+#include "gen/integrate/address_space_lookups.h"
 
-#include "gen/integrate/address_space_objects.h"
+#include <string_view>
 
 namespace cfgxlate {
 

@@ -1,10 +1,14 @@
 // The order of an address space's objects, and the objects every ARINC 653
 // partition gets without declaring them: the Initial task, the error-process
 // group and the fixed objects V .. V+7.
-#include "util/numbers.h"
 #include "gen/integrate/address_space_objects.h"
 
-#include "gen/integrate/address_space_parts.h"
+#include "gen/integrate/address_space_links.h"
+#include "gen/integrate/address_space_ports.h"
+#include "gen/integrate/address_space_regions.h"
+#include "gen/integrate/address_space_tasks.h"
+#include "gen/integrate/address_space_writer.h"
+#include "util/numbers.h"
 
 namespace cfgxlate {
 

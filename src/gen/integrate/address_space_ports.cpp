@@ -1,10 +1,11 @@
 // The address-space ends of ports and connections: links to the kernel's
 // connection objects, mappings of shared-memory regions, suspension
 // devices, the port task and connection peers.
+#include "gen/integrate/address_space_ports.h"
+
 #include "core/diagnostics.h"
-#include "util/numbers.h"
-#include "gen/integrate/address_space_parts.h"
 #include "model/channels.h"
+#include "util/numbers.h"
 
 namespace cfgxlate {
 

@@ -1,6 +1,6 @@
 // Memory regions of an address space: where each lies (a kernel region it
 // maps to, a section, or a size to allocate) and its access flags.
-#include "gen/integrate/address_space_parts.h"
+#include "gen/integrate/address_space_regions.h"
 
 namespace cfgxlate {
 

@@ -1,7 +1,8 @@
 // ARINC 653 processes and tasks, each with the memory region of its stack
 // when the stack needs one of its own.
+#include "gen/integrate/address_space_tasks.h"
+
 #include "util/numbers.h"
-#include "gen/integrate/address_space_parts.h"
 
 namespace cfgxlate {
 

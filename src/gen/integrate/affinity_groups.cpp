@@ -2,8 +2,9 @@
 // group, one group per partition that runs there, and the restart groups.
 // Groups are numbered across the whole file; each number is stored where
 // the schedule blocks find it.
+#include "gen/integrate/affinity_groups.h"
+
 #include "core/diagnostics.h"
-#include "gen/integrate/schedule_writer_parts.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,4 +1,3 @@
-#include "util/numbers.h"
 #include "gen/integrate/kernel_objects.h"
 
 #include <unordered_map>
@@ -8,6 +7,7 @@
 #include "gen/integrate/kernel_numbering.h"
 #include "gen/integrate/kernel_port_objects.h"
 #include "gen/objtables/table_header.h"
+#include "util/numbers.h"
 
 namespace cfgxlate {
 

@@ -1,9 +1,9 @@
-#include "util/numbers.h"
 #include "gen/integrate/kernel_port_objects.h"
 
 #include "core/diagnostics.h"
 #include "gen/integrate/integrate_text.h"
 #include "model/channels.h"
+#include "util/numbers.h"
 
 namespace cfgxlate {
 

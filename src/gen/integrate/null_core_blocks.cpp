@@ -1,10 +1,12 @@
 // The NULLPartition windows of a sub-schedule, written once per core they
 // name, under that core's NULL affinity group.
+#include "gen/integrate/null_core_blocks.h"
+
 #include <algorithm>
 #include <iterator>
 #include <map>
 
-#include "gen/integrate/schedule_writer_parts.h"
+#include "gen/integrate/window_lines.h"
 #include "util/text.h"
 
 namespace cfgxlate {

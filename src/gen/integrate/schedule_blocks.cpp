@@ -1,7 +1,10 @@
 // Schedule blocks with multiple-core support: per module schedule and
 // sub-schedule, each running partition's time windows with its release
 // lines, the restart windows and the NULLPartition windows.
-#include "gen/integrate/schedule_writer_parts.h"
+#include "gen/integrate/schedule_blocks.h"
+
+#include "gen/integrate/null_core_blocks.h"
+#include "gen/integrate/window_lines.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,6 +1,7 @@
 // Partition schedules without multiple-core support: per module schedule,
 // each partition's period-start windows ("-1") and its other windows ("-2").
-#include "gen/integrate/schedule_writer_parts.h"
+#include "gen/integrate/single_core_schedules.h"
+
 #include "util/text.h"
 
 namespace cfgxlate {

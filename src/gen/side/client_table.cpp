@@ -1,9 +1,10 @@
+#include "gen/side/client_table.h"
+
 #include <array>
 #include <string>
 
 #include "core/diagnostics.h"
 #include "gen/output_file.h"
-#include "gen/side/side_tables.h"
 #include "util/text.h"
 
 namespace cfgxlate {

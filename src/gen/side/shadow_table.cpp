@@ -1,7 +1,8 @@
+#include "gen/side/shadow_table.h"
+
 #include <string>
 
 #include "gen/output_file.h"
-#include "gen/side/side_tables.h"
 #include "util/text.h"
 
 namespace cfgxlate {

@@ -1,10 +1,12 @@
-// Shared pieces of the address-space object writer, split by object kind.
+// What the writers of one address space's objects share: the writer state
+// and the optional lines several object kinds write.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "gen/integrate/address_space_objects.h"
+#include "core/context.h"
+#include "gen/integrate/address_space_lookups.h"
 #include "gen/integrate/integrate_text.h"
 
 namespace cfgxlate {
@@ -41,25 +43,5 @@ inline void WriteIdentification(const ModuleSettings& settings, std::string& out
     out += Format("\t\tIdentification\t%d\n", identification);
   }
 }
-
-// Tasks and processes (in address_space_tasks.cpp).
-void WriteProcesses(AddressSpaceWriter& w);
-void WriteTasks(AddressSpaceWriter& w);
-
-// Port ends, the port task and connections (in address_space_ports.cpp).
-void WriteSamplingPorts(AddressSpaceWriter& w);
-void WriteQueuingPorts(AddressSpaceWriter& w);
-void WritePortTask(AddressSpaceWriter& w);
-void WriteConnections(AddressSpaceWriter& w);
-
-// Named objects (in address_space_links.cpp).
-void WriteIODevices(AddressSpaceWriter& w);
-void WriteSemaphores(AddressSpaceWriter& w);
-void WriteLinks(AddressSpaceWriter& w);
-void WriteClocks(AddressSpaceWriter& w);
-void WritePartitionHMLinks(AddressSpaceWriter& w);
-
-// Memory regions (in address_space_regions.cpp).
-void WriteMemoryRegions(AddressSpaceWriter& w);
 
 }  // namespace cfgxlate

@@ -1,5 +1,6 @@
-// Pieces of the partition-schedule writer: the window index built once per
-// file, and the single-core, affinity-group and schedule-block writers.
+// What the partition-schedule writers look up: every partition's windows
+// and links by (schedule, sub-schedule), built in one walk so that no writer
+// has to scan all partitions or windows again.
 #pragma once
 
 #include <cstddef>
@@ -72,16 +73,5 @@ int32_t KernelSemaphoreNumber(TranslationContext& ctx, const ScheduleIndex& inde
 
 // The cores of a comma-separated list, read with the core-list reader.
 std::vector<int32_t> ListedCores(TranslationContext& ctx, const std::string& text);
-
-void WriteSingleCoreSchedules(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
-void WriteAffinityGroups(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
-void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
-
-// Offset, ExecTime and user-data lines of a window inside a time-window block.
-void WriteWindowTimes(std::string& out, const WindowRecord& window);
-void WriteWindowUserData(std::string& out, const WindowRecord& window);
-
-// The NULLPartition blocks of one sub-schedule, one per core in use.
-void WriteNullCoreBlocks(TranslationContext& ctx, const ScheduleIndex& index, WindowKey key, std::string& out);
 
 }  // namespace cfgxlate

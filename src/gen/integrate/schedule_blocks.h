@@ -1,0 +1,12 @@
+// The blocks of every sub-schedule with their windows and releases.
+#pragma once
+
+#include <string>
+
+#include "gen/integrate/schedule_index.h"
+
+namespace cfgxlate {
+
+void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
+
+}  // namespace cfgxlate

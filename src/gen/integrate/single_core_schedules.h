@@ -1,0 +1,13 @@
+// The partition schedules without multiple-core support: one Partition
+// block per partition with windows.
+#pragma once
+
+#include <string>
+
+#include "gen/integrate/schedule_index.h"
+
+namespace cfgxlate {
+
+void WriteSingleCoreSchedules(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
+
+}  // namespace cfgxlate

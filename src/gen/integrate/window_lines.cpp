@@ -1,0 +1,23 @@
+#include "gen/integrate/window_lines.h"
+
+#include "util/text.h"
+
+namespace cfgxlate {
+
+void WriteWindowTimes(std::string& out, const WindowRecord& window) {
+  out += Format("\t\t\t\tOffset\t\t%s\n", window.WindowStartSeconds.c_str());
+  out += Format("\t\t\t\tExecTime\t%s\n", window.WindowDurationSeconds.c_str());
+}
+
+void WriteWindowUserData(std::string& out, const WindowRecord& window) {
+  for (const WindowUserDataItem& item : window.UserData) {
+    const unsigned value = static_cast<uint32_t>(item.Value);
+    if (item.DescriptionGiven) {
+      out += Format("\t\t\t\t\tUserData%s\t0x%x\n", item.Description.c_str(), value);
+    } else {
+      out += Format("\t\t\t\t\tUserData\t0x%x\n", value);
+    }
+  }
+}
+
+}  // namespace cfgxlate
