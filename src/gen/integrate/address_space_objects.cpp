@@ -14,8 +14,6 @@ namespace cfgxlate {
 
 namespace {
 
-constexpr int32_t kHighestPriority = 253;
-
 bool HasOwnInitialTask(const PartitionRecord& p) {
   for (const TaskRecord& task : p.Tasks) {
     if (task.Name == "Initial") return true;
@@ -30,8 +28,8 @@ void WriteInitialTask(AddressSpaceWriter& w) {
   std::string& out = w.out;
   out += "\tTask\t\tInitial\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
-  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestPriority);
-  out += Format("\t\tPriority\t%d\n", kHighestPriority);
+  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
+  out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
   out += Format("\t\tStartIt\t\t%s\n", p.StartInitial != 0 ? "true" : "false");
   if (p.InitialProcessLength != 0) {
     out += Format("\t\tStackLength\t0x%x\n", StackRound(settings, static_cast<uint32_t>(p.InitialProcessLength)));
@@ -68,7 +66,7 @@ void WriteErrorProcessGroup(AddressSpaceWriter& w) {
   if (e == 0) return;
   const uint32_t page = static_cast<uint32_t>(settings.PageSize);
   WriteSystemTask(w, e, "ARINC653ErrorProcess", "ARINC653ErrorProcessEntry",
-                  StackRound(settings, static_cast<uint32_t>(p.ErrorProcessLength)), 253);
+                  StackRound(settings, static_cast<uint32_t>(p.ErrorProcessLength)), kHighestLockerPriority);
   WriteSystemTask(w, AddWrapping(e, 1), "ARINC653IODeviceHandlerTask", "ARINC653IODeviceHandlerEntry", page, 254);
   BeginObject(w.out, AddWrapping(e, 2));
   w.out += Format("\t\tIODevice\t\"ModuleHMDev%d\"\n", p.PartitionIndex);
@@ -109,7 +107,7 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
   if (settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
     BeginObject(out, AddWrapping(v, 1));
     out += "\t\tSemaphore\tHighestLocker\n";
-    out += Format("\t\tPriority\t%d\n", kHighestPriority);
+    out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
     EndObject(out);
   }
   if (ctx.model.schedules.SetModuleScheduleCount >= 2 && p.SetModuleSchedule != 0) {

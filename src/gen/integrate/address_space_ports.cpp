@@ -151,7 +151,7 @@ void WritePortTask(AddressSpaceWriter& w) {
   out += Format("\tTask\t%s_port_task\n", p.PartitionName.c_str());
   out += "\t\tEntryPoint\tARINC653PortTaskEntry\n";
   out += Format("\t\tStackLength\t0x%x\n", static_cast<unsigned>(settings.PageSize));
-  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", 253);
+  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
   out += Format("\t\tPriority\t%d\n", 251);
   out += "\t\tWeight\t\t0\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";

@@ -53,7 +53,7 @@ void WriteProcess(AddressSpaceWriter& w, const ProcessRecord& process) {
   out += Format("\tTask\t%s\n", process.Name.c_str());
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   out += "\t\tEntryPoint\tmain\n";
-  out += Format("\t\tMaximumPriority\t%d\n", 253);
+  out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
   out += "\t\tStartIt\t\tfalse\n";
   if (own_stack) {
     out += Format("\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(process.ObjectIndex, -1));

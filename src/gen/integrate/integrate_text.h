@@ -10,6 +10,10 @@
 
 namespace cfgxlate {
 
+// The priority of the HighestLocker semaphore, and the highest priority of
+// the tasks the translator adds itself (Initial, error process, port task).
+constexpr int32_t kHighestLockerPriority = 253;
+
 inline void BeginObject(std::string& out, int32_t number) { out += Format("\tObject\t%d\n", number); }
 inline void EndObject(std::string& out) { out += "\tEndObject\n"; }
 

@@ -110,7 +110,7 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
   if (kernel && settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
     BeginObject(out, settings.KernelStartObject);
     out += "\t\tSemaphore\tHighestLocker\n";
-    out += Format("\t\tPriority\t%d\n", 253);
+    out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
     EndObject(out);
   }
   if (NeedsReleaseSemaphore(ctx, p)) {
