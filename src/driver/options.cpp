@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "core/diagnostics.h"
 #include "util/numbers.h"
@@ -84,7 +85,55 @@ void ReadDecimal(const char* text, int32_t* target) {
   *target = static_cast<int32_t>(static_cast<uint32_t>(bits & 0xFFFFFFFFu));
 }
 
+// Decodes the long option argv[*i] ("--name", "--name=value" or "--name
+// value"). False for an unknown option or a missing or unknown value.
+bool DecodeLongOption(ModuleSettings& s, int argc, const char* const* argv, int* i) {
+  std::string name = argv[*i] + 2;
+  std::string value;
+  bool has_value = false;
+  const size_t equals = name.find('=');
+  if (equals != std::string::npos) {
+    value = name.substr(equals + 1);
+    name.resize(equals);
+    has_value = true;
+  }
+  auto take_value = [&]() {
+    if (has_value) return true;
+    if (*i + 1 >= argc) return false;
+    value = argv[++*i];
+    return true;
+  };
+  if (name == "version" && !has_value) {
+    s.ShowVersion = true;
+    return true;
+  }
+  if (name == "depfile") {
+    if (!take_value() || value.empty()) return false;
+    s.DepFileName = value;
+    return true;
+  }
+  if (name == "schedule-svg") {
+    if (!take_value() || value.empty()) return false;
+    s.ScheduleSvgFileName = value;
+    return true;
+  }
+  if (name == "diagnostics") {
+    if (!take_value()) return false;
+    if (value == "classic") {
+      s.Diagnostics = DiagnosticsLayout::Classic;
+    } else if (value == "gnu") {
+      s.Diagnostics = DiagnosticsLayout::Gnu;
+    } else {
+      return false;
+    }
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::string VersionText() { return std::string("cfgxlate ") + CFGXLATE_VERSION + "\n"; }
 
 bool DecodeOptions(TranslationContext& ctx, int argc, const char* const* argv) {
   ModuleSettings& s = ctx.settings;
@@ -94,6 +143,10 @@ bool DecodeOptions(TranslationContext& ctx, int argc, const char* const* argv) {
       if (s.XmlFileNameSet) return false;
       s.XmlFileName = arg;
       s.XmlFileNameSet = true;
+      continue;
+    }
+    if (arg[1] == '-') {
+      if (!DecodeLongOption(s, argc, argv, &i)) return false;
       continue;
     }
     // Upper and lower case select the same switch, except for o and x.
@@ -241,7 +294,7 @@ bool DecodeOptions(TranslationContext& ctx, int argc, const char* const* argv) {
         return false;
     }
   }
-  return s.XmlFileNameSet;
+  return s.XmlFileNameSet || s.ShowVersion;
 }
 
 void DeriveSettings(TranslationContext& ctx) {

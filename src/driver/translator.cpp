@@ -30,7 +30,11 @@ int RunTranslator(int argc, const char* const* argv, FileSystem& fs, Console& co
   int status = 0;
   try {
     if (DecodeOptions(ctx, argc, argv)) {
-      RunPhases(ctx);
+      if (ctx.settings.ShowVersion) {
+        console.Out(VersionText());
+      } else {
+        RunPhases(ctx);
+      }
     } else {
       console.FlushOut();
       console.Err(UsageText(ctx.report.ProgramName));

@@ -10,6 +10,9 @@ namespace cfgxlate {
 
 enum class VerboseStream { None, StandardOutput, StandardError };
 
+// How messages that carry an input line are laid out (--diagnostics).
+enum class DiagnosticsLayout { Classic, Gnu };
+
 // One per-core lock priority text of a CoreAGLockPriorityTable.
 struct CoreAGLockPriorityEntry {
   std::string Text;
@@ -52,6 +55,12 @@ struct ModuleSettings {
   int32_t Warnings = 1;
   int32_t RequireMaxTransfersPerWindow = 1;
   int32_t PerApplicationTables = 0;
+
+  // Long options.
+  bool ShowVersion = false;
+  std::string DepFileName;  // empty: no depfile
+  std::string ScheduleSvgFileName;  // empty: no picture
+  DiagnosticsLayout Diagnostics = DiagnosticsLayout::Classic;
 
   // Module element.
   std::string Target;
