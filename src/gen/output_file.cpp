@@ -1,6 +1,7 @@
 #include "gen/output_file.h"
 
 #include "core/diagnostics.h"
+#include "util/format.h"
 #include "util/paths.h"
 #include "util/text.h"
 
@@ -31,9 +32,9 @@ void Verbose(TranslationContext& ctx, const std::string& text) {
 void EmitWord32(const ModuleSettings& settings, std::string& out, uint32_t value) {
   const unsigned b0 = (value >> 24) & 0xFF, b1 = (value >> 16) & 0xFF, b2 = (value >> 8) & 0xFF, b3 = value & 0xFF;
   if (settings.LittleEndian != 0) {
-    out += Format("\t.byte\t%u,%u,%u,%u\n", b3, b2, b1, b0);
+    AppendByteLine(out, b3, b2, b1, b0);
   } else {
-    out += Format("\t.byte\t%u,%u,%u,%u\n", b0, b1, b2, b3);
+    AppendByteLine(out, b0, b1, b2, b3);
   }
 }
 

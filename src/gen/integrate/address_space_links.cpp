@@ -3,6 +3,7 @@
 #include "gen/integrate/address_space_links.h"
 
 #include "core/diagnostics.h"
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -35,7 +36,7 @@ void WriteReleaseSemaphoreLink(AddressSpaceWriter& w, const LinkRecord& link) {
   if (p.ReleaseSemaphoreObject == 0) FatalError(w.ctx, "Partition Release Semaphore Link Error:", name);
   w.out += "\t\tLink\t\t\tKernelSpace\n";
   w.out += "\t\tName\t\t\tParitionReleaseSemaphore\n";
-  w.out += Format("\t\tOtherObjectNumber\t%d\n", p.ReleaseSemaphoreObject);
+  APPEND_FORMAT(w.out, "\t\tOtherObjectNumber\t%d\n", p.ReleaseSemaphoreObject);
 }
 
 void WriteLinkBody(AddressSpaceWriter& w, const LinkRecord& link) {
@@ -45,24 +46,24 @@ void WriteLinkBody(AddressSpaceWriter& w, const LinkRecord& link) {
     return;
   }
   if (link.LinkedObjectNameFromPartitionName) {
-    out += Format("\t\tAddressSpace\t%s\n", link.PartitionName.c_str());
-    if (!link.NameFromPartitionName) out += Format("\t\tName\t\t%s\n", link.Name.c_str());
+    APPEND_FORMAT(out, "\t\tAddressSpace\t%s\n", link.PartitionName.c_str());
+    if (!link.NameFromPartitionName) APPEND_FORMAT(out, "\t\tName\t\t%s\n", link.Name.c_str());
     return;
   }
   const PartitionRecord* target = FindPartition(w.lookups, link.PartitionName);
   if (target == nullptr) {
-    out += Format("\t\tLink\t\t%s\n", link.PartitionName.c_str());
-    out += Format("\t\tName\t\t%s\n", link.Name.c_str());
-    out += Format("\t\tOtherObjectName\t%s\n", link.LinkedObjectName.c_str());
+    APPEND_FORMAT(out, "\t\tLink\t\t%s\n", link.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\t%s\n", link.Name.c_str());
+    APPEND_FORMAT(out, "\t\tOtherObjectName\t%s\n", link.LinkedObjectName.c_str());
     return;
   }
-  out += Format("\t\tLink\t\t%s\n", target->KernelPartition != 0 ? "KernelSpace" : target->PartitionName.c_str());
-  out += Format("\t\tName\t\t%s\n", link.Name.c_str());
+  APPEND_FORMAT(out, "\t\tLink\t\t%s\n", target->KernelPartition != 0 ? "KernelSpace" : target->PartitionName.c_str());
+  APPEND_FORMAT(out, "\t\tName\t\t%s\n", link.Name.c_str());
   const int32_t number = TargetNumber(w.lookups, *target, link.LinkedObjectName);
   if (number != 0) {
-    out += Format("\t\tOtherObjectNumber\t%d\n", number);
+    APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", number);
   } else {
-    out += Format("\t\tOtherObjectName\t%s\n", link.LinkedObjectName.c_str());
+    APPEND_FORMAT(out, "\t\tOtherObjectName\t%s\n", link.LinkedObjectName.c_str());
   }
 }
 
@@ -71,11 +72,11 @@ void WriteLinkBody(AddressSpaceWriter& w, const LinkRecord& link) {
 void WriteIODevices(AddressSpaceWriter& w) {
   std::string& out = w.out;
   for (const IODeviceRecord& device : w.partition.IODevices) {
-    out += Format("\t# %s IODevice\n", device.Name.c_str());
+    APPEND_FORMAT(out, "\t# %s IODevice\n", device.Name.c_str());
     BeginObject(out, device.ObjectIndex);
     const std::string& registered = device.RegisteredNameGiven ? device.RegisteredName : device.Name;
-    out += Format("\t\tIODevice\t\"%s\"\n", registered.c_str());
-    out += Format("\t\tName\t\t%s\n", device.Name.c_str());
+    APPEND_FORMAT(out, "\t\tIODevice\t\"%s\"\n", registered.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\t%s\n", device.Name.c_str());
     WriteUsedByLines(out, device.ObjectFlags);
     WriteCoreIdLine(out, device.ObjectFlags, device.CoreId);
     EndObject(out);
@@ -86,16 +87,16 @@ void WriteSemaphores(AddressSpaceWriter& w) {
   std::string& out = w.out;
   for (const SemaphoreRecord& semaphore : w.partition.Semaphores) {
     const char* name = semaphore.Name.c_str();
-    out += Format("\t# %s Semaphore\n", name);
+    APPEND_FORMAT(out, "\t# %s Semaphore\n", name);
     BeginObject(out, semaphore.ObjectIndex);
     if (semaphore.Kind == kCountingSemaphore) {
       out += "\t\tSemaphore\tCounting\n";
-      out += Format("\t\tName\t\t%s\n", name);
-      out += Format("\t\tInitialValue\t%d\n", semaphore.Value);
+      APPEND_FORMAT(out, "\t\tName\t\t%s\n", name);
+      APPEND_FORMAT(out, "\t\tInitialValue\t%d\n", semaphore.Value);
     } else if (semaphore.Kind == kHighestLockerSemaphore) {
       out += "\t\tSemaphore\tHighestLocker\n";
-      out += Format("\t\tName\t\t%s\n", name);
-      out += Format("\t\tPriority\t%d\n", semaphore.Value);
+      APPEND_FORMAT(out, "\t\tName\t\t%s\n", name);
+      APPEND_FORMAT(out, "\t\tPriority\t%d\n", semaphore.Value);
     }
     if (semaphore.UsedByFrameRelease != 0) {
       // A kernel task releases it, unless another partition links to it.
@@ -126,13 +127,13 @@ void WriteLinks(AddressSpaceWriter& w) {
 void WriteClocks(AddressSpaceWriter& w) {
   std::string& out = w.out;
   for (const ClockRecord& clock : w.partition.Clocks) {
-    out += Format("\t# %s Clock\n", clock.Name.c_str());
+    APPEND_FORMAT(out, "\t# %s Clock\n", clock.Name.c_str());
     BeginObject(out, clock.ObjectIndex);
-    out += Format("\t\tClock\t\t%s\n", clock.PhysicalClockGiven ? clock.PhysicalClock.c_str() : "HighResTimer");
-    out += Format("\t\tName\t\t%s\n", clock.Name.c_str());
-    out += Format("\t\tSetTime\t\t%s\n", TrueFalse(clock.SetTime == 1));
-    out += Format("\t\tReadTime\t%s\n", TrueFalse(clock.ReadTime == 1));
-    out += Format("\t\tAlarm\t\t%s\n", TrueFalse(clock.Alarm == 1));
+    APPEND_FORMAT(out, "\t\tClock\t\t%s\n", clock.PhysicalClockGiven ? clock.PhysicalClock.c_str() : "HighResTimer");
+    APPEND_FORMAT(out, "\t\tName\t\t%s\n", clock.Name.c_str());
+    APPEND_FORMAT(out, "\t\tSetTime\t\t%s\n", TrueFalse(clock.SetTime == 1));
+    APPEND_FORMAT(out, "\t\tReadTime\t%s\n", TrueFalse(clock.ReadTime == 1));
+    APPEND_FORMAT(out, "\t\tAlarm\t\t%s\n", TrueFalse(clock.Alarm == 1));
     WriteUsedByLines(out, clock.ObjectFlags);
     WriteCoreIdLine(out, clock.ObjectFlags, clock.CoreId);
     EndObject(out);
@@ -142,7 +143,7 @@ void WriteClocks(AddressSpaceWriter& w) {
 void WritePartitionHMLinks(AddressSpaceWriter& w) {
   std::string& out = w.out;
   for (const PartitionHMLinkRecord& link : w.partition.HMLinks) {
-    out += Format("\t# %s Partition HM Link\n", link.Name.c_str());
+    APPEND_FORMAT(out, "\t# %s Partition HM Link\n", link.Name.c_str());
     BeginObject(out, link.ObjectIndex);
     const PartitionRecord* target = FindPartition(w.lookups, link.PartitionName);
     if (target == nullptr) {
@@ -151,9 +152,9 @@ void WritePartitionHMLinks(AddressSpaceWriter& w) {
     if (target->ErrorProcessObject == 0) {
       FatalError(w.ctx, "Partition HM Link references a non-ARINC653 partition:", link.Name.c_str());
     }
-    out += Format("\t\tLink\t\t\t%s\n", target->PartitionName.c_str());
-    out += Format("\t\tName\t\t\t%s\n", link.Name.c_str());
-    out += Format("\t\tOtherObjectNumber\t%d\n", AddWrapping(target->ErrorProcessObject, 2));
+    APPEND_FORMAT(out, "\t\tLink\t\t\t%s\n", target->PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\t\t%s\n", link.Name.c_str());
+    APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", AddWrapping(target->ErrorProcessObject, 2));
     EndObject(out);
   }
 }

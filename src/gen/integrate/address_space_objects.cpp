@@ -8,6 +8,7 @@
 #include "gen/integrate/address_space_regions.h"
 #include "gen/integrate/address_space_tasks.h"
 #include "gen/integrate/address_space_writer.h"
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -28,11 +29,11 @@ void WriteInitialTask(AddressSpaceWriter& w) {
   std::string& out = w.out;
   out += "\tTask\t\tInitial\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
-  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
-  out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
-  out += Format("\t\tStartIt\t\t%s\n", p.StartInitial != 0 ? "true" : "false");
+  if (p.NoObjects == 0) APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
+  APPEND_FORMAT(out, "\t\tPriority\t%d\n", kHighestLockerPriority);
+  APPEND_FORMAT(out, "\t\tStartIt\t\t%s\n", p.StartInitial != 0 ? "true" : "false");
   if (p.InitialProcessLength != 0) {
-    out += Format("\t\tStackLength\t0x%x\n", StackRound(settings, static_cast<uint32_t>(p.InitialProcessLength)));
+    APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", StackRound(settings, static_cast<uint32_t>(p.InitialProcessLength)));
   }
   if (p.InitialTaskIdentificationSpecified != 0) WriteIdentification(settings, out, p.InitialTaskIdentification);
   out += "\tEndTask\n";
@@ -44,18 +45,18 @@ void WriteSystemTask(AddressSpaceWriter& w, int32_t number, const char* name, co
   const ModuleSettings& settings = w.ctx.settings;
   const PartitionRecord& p = w.partition;
   std::string& out = w.out;
-  out += Format("\tTask\t\t%s\n", name);
-  out += Format("\t\tEntryPoint\t%s\n", entry_point);
-  out += Format("\t\tStackLength\t0x%x\n", stack_length);
-  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", priority);
-  out += Format("\t\tPriority\t%d\n", priority);
+  APPEND_FORMAT(out, "\tTask\t\t%s\n", name);
+  APPEND_FORMAT(out, "\t\tEntryPoint\t%s\n", entry_point);
+  APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", stack_length);
+  if (p.NoObjects == 0) APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", priority);
+  APPEND_FORMAT(out, "\t\tPriority\t%d\n", priority);
   out += "\t\tWeight\t\t0\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   out += "\t\tStartIt\t\tfalse\n";
   if (p.ErrorProcessIdentificationSpecified != 0) WriteIdentification(settings, out, p.ErrorProcessIdentification);
   out += "\tEndTask\n";
   BeginObject(out, number);
-  out += Format("\t\tTask\t%s\n", name);
+  APPEND_FORMAT(out, "\t\tTask\t%s\n", name);
   EndObject(out);
 }
 
@@ -69,7 +70,7 @@ void WriteErrorProcessGroup(AddressSpaceWriter& w) {
                   StackRound(settings, static_cast<uint32_t>(p.ErrorProcessLength)), kHighestLockerPriority);
   WriteSystemTask(w, AddWrapping(e, 1), "ARINC653IODeviceHandlerTask", "ARINC653IODeviceHandlerEntry", page, 254);
   BeginObject(w.out, AddWrapping(e, 2));
-  w.out += Format("\t\tIODevice\t\"ModuleHMDev%d\"\n", p.PartitionIndex);
+  APPEND_FORMAT(w.out, "\t\tIODevice\t\"ModuleHMDev%d\"\n", p.PartitionIndex);
   EndObject(w.out);
   WriteSystemTask(w, AddWrapping(e, 3), "ARINC653IODeviceMonitorTask", "ARINC653IODeviceMonitorEntry", page, 255);
 }
@@ -77,14 +78,14 @@ void WriteErrorProcessGroup(AddressSpaceWriter& w) {
 void WriteKernelLink(std::string& out, int32_t number, int32_t other) {
   BeginObject(out, number);
   out += "\t\tLink\t\tKernelSpace\n";
-  out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
   EndObject(out);
 }
 
 void WriteOwnConnection(std::string& out, const PartitionRecord& p, int32_t number, int32_t other) {
   BeginObject(out, number);
-  out += Format("\t\tConnection\t%s\n", p.PartitionName.c_str());
-  out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  APPEND_FORMAT(out, "\t\tConnection\t%s\n", p.PartitionName.c_str());
+  APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
   EndObject(out);
 }
 
@@ -98,7 +99,7 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
   if (settings.PerApplicationTables == 0) {
     BeginObject(out, v);
     out += "\t\tMemoryRegion\n";
-    out += Format("\t\tMapTo\t\tMR_%s\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", p.PartitionName.c_str());
     out += "\t\tRead\t\tTrue\n";
     out += "\t\tWrite\t\tTrue\n";
     out += "\t\tPaged\t\tFalse\n";
@@ -107,7 +108,7 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
   if (settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
     BeginObject(out, AddWrapping(v, 1));
     out += "\t\tSemaphore\tHighestLocker\n";
-    out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
+    APPEND_FORMAT(out, "\t\tPriority\t%d\n", kHighestLockerPriority);
     EndObject(out);
   }
   if (ctx.model.schedules.SetModuleScheduleCount >= 2 && p.SetModuleSchedule != 0) {
@@ -146,7 +147,7 @@ void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups
   WriteClocks(w);
   WriteMemoryRegions(w);
   WritePartitionHMLinks(w);
-  if (partition.IncludeFileNameGiven) out += Format("%%include \"%s\"\n", partition.IncludeFileName.c_str());
+  if (partition.IncludeFileNameGiven) APPEND_FORMAT(out, "%%include \"%s\"\n", partition.IncludeFileName.c_str());
 }
 
 }  // namespace cfgxlate

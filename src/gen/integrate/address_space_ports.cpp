@@ -5,6 +5,7 @@
 
 #include "core/diagnostics.h"
 #include "model/channels.h"
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -21,7 +22,7 @@ bool WrittenHere(const ChannelRecord* channel) {
 void WriteKernelLink(AddressSpaceWriter& w, int32_t number, int32_t other) {
   BeginObject(w.out, number);
   w.out += "\t\tLink\t\tKernelSpace\n";
-  w.out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  APPEND_FORMAT(w.out, "\t\tOtherObjectNumber\t%d\n", other);
   if (w.kernel) w.out += "\t\tUsedByKernelTask\ttrue\n";
   EndObject(w.out);
 }
@@ -29,9 +30,9 @@ void WriteKernelLink(AddressSpaceWriter& w, int32_t number, int32_t other) {
 void WriteRegionMapping(std::string& out, int32_t number, const std::string& region, bool write) {
   BeginObject(out, number);
   out += "\t\tMemoryRegion\n";
-  out += Format("\t\tMapTo\t\tMR_%s\n", region.c_str());
+  APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", region.c_str());
   out += "\t\tRead\t\tTrue\n";
-  out += Format("\t\tWrite\t\t%s\n", TrueFalse(write));
+  APPEND_FORMAT(out, "\t\tWrite\t\t%s\n", TrueFalse(write));
   out += "\t\tExecute\t\tFalse\n";
   out += "\t\tPaged\t\tFalse\n";
   EndObject(out);
@@ -45,7 +46,7 @@ std::string IndexedRegion(const std::string& source_name, int32_t index) {
 // ends, so the source and the destinations named below exist.
 void WriteSamplingPort(AddressSpaceWriter& w, const SamplingPortRecord& port) {
   const ChannelRecord& channel = *port.Channel;
-  w.out += Format("\t# %s Sampling Port\n", port.Name.c_str());
+  APPEND_FORMAT(w.out, "\t# %s Sampling Port\n", port.Name.c_str());
   const bool source = port.Direction == kSourcePort;
   if (channel.TransferMode == kPlainTransfer) {
     if (!source) {
@@ -87,7 +88,7 @@ void WriteSamplingPort(AddressSpaceWriter& w, const SamplingPortRecord& port) {
 
 void WriteQueuingPort(AddressSpaceWriter& w, QueuingPortRecord& port) {
   const ChannelRecord& channel = *port.Channel;
-  w.out += Format("\t# %s Queuing Port\n", port.Name.c_str());
+  APPEND_FORMAT(w.out, "\t# %s Queuing Port\n", port.Name.c_str());
   if (channel.TransferMode == kPlainTransfer) {
     WriteKernelLink(w, port.ObjectIndex, port.KernelObjectNumber);
     return;
@@ -114,8 +115,8 @@ void WriteQueuingPort(AddressSpaceWriter& w, QueuingPortRecord& port) {
   }
   const QueuingPortRecord& other = is_source ? destination : source;
   BeginObject(w.out, AddWrapping(port.ObjectIndex, 2));
-  w.out += Format("\t\tIODevice\t\"SuspensionIODevice_%d\"\n", port.SuspensionDevice);
-  w.out += Format("\t\tOtherIODevice\t\"SuspensionIODevice_%d\"\n", other.SuspensionDevice);
+  APPEND_FORMAT(w.out, "\t\tIODevice\t\"SuspensionIODevice_%d\"\n", port.SuspensionDevice);
+  APPEND_FORMAT(w.out, "\t\tOtherIODevice\t\"SuspensionIODevice_%d\"\n", other.SuspensionDevice);
   EndObject(w.out);
 }
 
@@ -148,18 +149,18 @@ void WritePortTask(AddressSpaceWriter& w) {
   const PartitionRecord& p = w.partition;
   if (p.PortTaskObject == 0) return;
   std::string& out = w.out;
-  out += Format("\tTask\t%s_port_task\n", p.PartitionName.c_str());
+  APPEND_FORMAT(out, "\tTask\t%s_port_task\n", p.PartitionName.c_str());
   out += "\t\tEntryPoint\tARINC653PortTaskEntry\n";
-  out += Format("\t\tStackLength\t0x%x\n", static_cast<unsigned>(settings.PageSize));
-  if (p.NoObjects == 0) out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
-  out += Format("\t\tPriority\t%d\n", 251);
+  APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", static_cast<unsigned>(settings.PageSize));
+  if (p.NoObjects == 0) APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
+  APPEND_FORMAT(out, "\t\tPriority\t%d\n", 251);
   out += "\t\tWeight\t\t0\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   out += "\t\tStartIt\t\ttrue\n";
   if (p.PortTaskIdentificationSpecified != 0) WriteIdentification(settings, out, p.PortTaskIdentification);
   out += "\tEndTask\n";
   BeginObject(out, p.PortTaskObject);
-  out += Format("\t\tTask\t\t%s_port_task\n", p.PartitionName.c_str());
+  APPEND_FORMAT(out, "\t\tTask\t\t%s_port_task\n", p.PartitionName.c_str());
   EndObject(out);
 }
 
@@ -173,11 +174,11 @@ void WriteConnections(AddressSpaceWriter& w) {
                  "With KERNAVOX connections, both ends of the connection must be defined as non-PseudoPartitions:",
                  connection.Name.c_str());
     }
-    out += Format("\t# %s Connection\n", connection.Name.c_str());
+    APPEND_FORMAT(out, "\t# %s Connection\n", connection.Name.c_str());
     BeginObject(out, connection.ObjectIndex);
-    out += Format("\t\tConnection\t\t%s\n", peer->Partition->PartitionName.c_str());
-    out += Format("\t\tName\t\t\t%s\n", connection.Name.c_str());
-    out += Format("\t\tOtherObjectNumber\t%d\n", peer->ObjectIndex);
+    APPEND_FORMAT(out, "\t\tConnection\t\t%s\n", peer->Partition->PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\t\t%s\n", connection.Name.c_str());
+    APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", peer->ObjectIndex);
     WriteUsedByLines(out, connection.ObjectFlags);
     EndObject(out);
   }

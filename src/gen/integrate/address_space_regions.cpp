@@ -1,6 +1,7 @@
 // Memory regions of an address space: where each lies (a kernel region it
 // maps to, a section, or a size to allocate) and its access flags.
 #include "gen/integrate/address_space_regions.h"
+#include "util/format.h"
 
 namespace cfgxlate {
 
@@ -20,47 +21,47 @@ uint8_t RegionObjectFlags(const MemoryRegionRecord& region) {
 }
 
 void WriteAccessFlag(std::string& out, const char* line_start, uint8_t bits, uint8_t given, uint8_t value) {
-  if ((bits & given) != 0) out += Format("%s%s\n", line_start, TrueFalse((bits & value) != 0));
+  if ((bits & given) != 0) APPEND_FORMAT(out, "%s%s\n", line_start, TrueFalse((bits & value) != 0));
 }
 
 void WritePhysicalPlacement(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   std::string& out = w.out;
   const bool named = (region.Flags & kRegionNamed) != 0;
   if (w.kernel || (region.AddressSpaceGiven && region.AddressSpace == "KernelSpace")) {
-    out += Format("\t\tFirst\t\t0x%llx\n", Hex64(region.PhysicalAddress));
+    APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", Hex64(region.PhysicalAddress));
   } else if (!region.SharedRegionName.empty()) {
-    out += Format("\t\tMapTo\t\tMR_%s\n", region.SharedRegionName.c_str());
+    APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", region.SharedRegionName.c_str());
   } else if (named) {
-    out += Format("\t\tMapTo\t\tMR_%s\n", region.Name.c_str());
+    APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", region.Name.c_str());
   } else {
-    out += Format("\t\tMapTo\t\tMR_Kernel_%d\n", region.AssignedObjectNumber);
+    APPEND_FORMAT(out, "\t\tMapTo\t\tMR_Kernel_%d\n", region.AssignedObjectNumber);
   }
 }
 
 void WriteRegion(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   std::string& out = w.out;
-  out += Format("\t# %s Memory Region\n", region.Name.c_str());
+  APPEND_FORMAT(out, "\t# %s Memory Region\n", region.Name.c_str());
   BeginObject(out, region.ObjectIndex);
   if (region.AddressSpaceGiven) {
-    out += Format("\t\tMemoryRegion\t%s\n", region.AddressSpace.c_str());
+    APPEND_FORMAT(out, "\t\tMemoryRegion\t%s\n", region.AddressSpace.c_str());
   } else {
     out += "\t\tMemoryRegion\n";
   }
-  if ((region.Flags & kRegionNamed) != 0) out += Format("\t\tName\t\t%s\n", region.Name.c_str());
+  if ((region.Flags & kRegionNamed) != 0) APPEND_FORMAT(out, "\t\tName\t\t%s\n", region.Name.c_str());
   if (region.PhysicalAddress != 0) WritePhysicalPlacement(w, region);
 
   if (region.SectionNameGiven) {
-    out += Format("\t\tSection\t\t%s\n", region.SectionName.c_str());
+    APPEND_FORMAT(out, "\t\tSection\t\t%s\n", region.SectionName.c_str());
   } else if ((region.Access3 & kTypeCode) != 0) {
     out += "\t\tSection\t\t.text\n";
   } else if ((region.Access3 & kTypeData) != 0) {
     out += "\t\tSection\t\t.data\n";
   } else if (!region.MapToNameGiven) {
-    if (region.Size != 0) out += Format("\t\tLength\t\t0x%llx\n", Hex64(region.Size));
-    if (region.AlignmentValue != 0) out += Format("\t\tAlignmentValue\t0x%llx\n", Hex64(region.AlignmentValue));
+    if (region.Size != 0) APPEND_FORMAT(out, "\t\tLength\t\t0x%llx\n", Hex64(region.Size));
+    if (region.AlignmentValue != 0) APPEND_FORMAT(out, "\t\tAlignmentValue\t0x%llx\n", Hex64(region.AlignmentValue));
   }
-  if (region.VirtualAddress != 0) out += Format("\t\tFirst\t\t0x%llx\n", Hex64(region.VirtualAddress));
-  if (region.MapToNameGiven) out += Format("\t\tMapTo\t\t%s\n", region.MapToName.c_str());
+  if (region.VirtualAddress != 0) APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", Hex64(region.VirtualAddress));
+  if (region.MapToNameGiven) APPEND_FORMAT(out, "\t\tMapTo\t\t%s\n", region.MapToName.c_str());
 
   // The kernel sets its own access rights.
   if (!w.kernel) {
@@ -77,7 +78,7 @@ void WriteRegion(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   // Clear is no longer given when the kernel's region of the same memory
   // wrote it.
   WriteAccessFlag(out, "\t\tClear\t\t", region.Access1, kClearGiven, kClearValue);
-  out += Format("\t\tPaged\t\t%s\n", TrueFalse((region.Access3 & kPagedValue) != 0));
+  APPEND_FORMAT(out, "\t\tPaged\t\t%s\n", TrueFalse((region.Access3 & kPagedValue) != 0));
   const uint8_t flags = RegionObjectFlags(region);
   WriteUsedByLines(out, flags);
   WriteCoreIdLine(out, flags, static_cast<int32_t>(region.CoreId));

@@ -2,6 +2,7 @@
 // when the stack needs one of its own.
 #include "gen/integrate/address_space_tasks.h"
 
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -18,9 +19,9 @@ void WriteStackRegion(AddressSpaceWriter& w, int32_t number, const std::string& 
   out += "\t\tMemoryRegion\n";
   if (physical_address != 0) {
     if (w.kernel) {
-      out += Format("\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(physical_address));
+      APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(physical_address));
     } else {
-      out += Format("\t\tMapTo\t\tMR_%s_Stack\n", name.c_str());
+      APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s_Stack\n", name.c_str());
     }
   }
   out += length_line;
@@ -36,7 +37,7 @@ void WriteLockPriority(std::string& out, int32_t specified, int32_t priority) {
   if (priority == -1) {
     out += "\t\tLockPriority\tSCHEDULER\n";
   } else {
-    out += Format("\t\tLockPriority\t%d\n", priority);
+    APPEND_FORMAT(out, "\t\tLockPriority\t%d\n", priority);
   }
 }
 
@@ -50,20 +51,20 @@ void WriteProcess(AddressSpaceWriter& w, const ProcessRecord& process) {
                      Format("\t\tLength\t\t%d\n", static_cast<int32_t>(stack_length)), process.ClearStack != 0,
                      process.FastPacketCache != 0);
   }
-  out += Format("\tTask\t%s\n", process.Name.c_str());
+  APPEND_FORMAT(out, "\tTask\t%s\n", process.Name.c_str());
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   out += "\t\tEntryPoint\tmain\n";
-  out += Format("\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
+  APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
   out += "\t\tStartIt\t\tfalse\n";
   if (own_stack) {
-    out += Format("\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(process.ObjectIndex, -1));
+    APPEND_FORMAT(out, "\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(process.ObjectIndex, -1));
   } else {
-    out += Format("\t\tStackLength\t0x%x\n", stack_length);
+    APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", stack_length);
   }
   WriteLockPriority(out, process.LockPrioritySpecified, process.LockPriority);
   out += "\tEndTask\n";
   BeginObject(out, process.ObjectIndex);
-  out += Format("\t\tTask\t\t%s\n", process.Name.c_str());
+  APPEND_FORMAT(out, "\t\tTask\t\t%s\n", process.Name.c_str());
   EndObject(out);
 }
 
@@ -74,9 +75,9 @@ void WriteStackLength(AddressSpaceWriter& w, const TaskRecord& task, bool initia
     w.out += "\t\tStackLength\t0\n";
   } else if (initial) {
     // The Initial task's stack needs no margin.
-    w.out += Format("\t\tStackLength\t0x%x\n", PageRound(settings, size));
+    APPEND_FORMAT(w.out, "\t\tStackLength\t0x%x\n", PageRound(settings, size));
   } else {
-    w.out += Format("\t\tStackLength\t0x%x\n", StackRound(settings, size));
+    APPEND_FORMAT(w.out, "\t\tStackLength\t0x%x\n", StackRound(settings, size));
   }
 }
 
@@ -90,23 +91,23 @@ void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
                      size_given ? Format("\t\tLength\t\t%d\n", task.StackSize) : std::string(), task.ClearStack != 0,
                      task.FastPacketCache != 0);
   }
-  out += Format("\t# %s Task\n", task.Name.c_str());
-  out += Format("\tTask\t%s\n", task.Name.c_str());
+  APPEND_FORMAT(out, "\t# %s Task\n", task.Name.c_str());
+  APPEND_FORMAT(out, "\tTask\t%s\n", task.Name.c_str());
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   if (task.EntryPointGiven) {
-    out += Format("\t\tEntryPoint\t%s\n", task.EntryPoint.c_str());
+    APPEND_FORMAT(out, "\t\tEntryPoint\t%s\n", task.EntryPoint.c_str());
   } else if (!initial) {
     out += "\t\tEntryPoint\tmain\n";
   }
-  if (task.Priority != 0) out += Format("\t\tPriority\t%d\n", task.Priority);
-  if (!task.PrioritySymbol.empty()) out += Format("\t\tPriority\t%s\n", task.PrioritySymbol.c_str());
-  if (task.MaximumPriority != 0) out += Format("\t\tMaximumPriority\t%d\n", task.MaximumPriority);
+  if (task.Priority != 0) APPEND_FORMAT(out, "\t\tPriority\t%d\n", task.Priority);
+  if (!task.PrioritySymbol.empty()) APPEND_FORMAT(out, "\t\tPriority\t%s\n", task.PrioritySymbol.c_str());
+  if (task.MaximumPriority != 0) APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", task.MaximumPriority);
   if (!task.MaximumPrioritySymbol.empty()) {
-    out += Format("\t\tMaximumPriority\t%s\n", task.MaximumPrioritySymbol.c_str());
+    APPEND_FORMAT(out, "\t\tMaximumPriority\t%s\n", task.MaximumPrioritySymbol.c_str());
   }
   out += task.StartIt == 1 ? "\t\tStartIt\t\ttrue\n" : "\t\tStartIt\t\tfalse\n";
   if (own_stack) {
-    out += Format("\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(task.ObjectIndex, -1));
+    APPEND_FORMAT(out, "\t\tStackMemoryRegionNumber\t%d\n", AddWrapping(task.ObjectIndex, -1));
   } else if (size_given) {
     WriteStackLength(w, task, initial);
   }
@@ -115,7 +116,7 @@ void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
   // An Initial task of a partition without ARINC objects has no number.
   if (initial && task.ObjectIndex == 0) return;
   BeginObject(out, task.ObjectIndex);
-  out += Format("\t\tTask\t\t%s\n", task.Name.c_str());
+  APPEND_FORMAT(out, "\t\tTask\t\t%s\n", task.Name.c_str());
   WriteUsedByLines(out, task.ObjectFlags);
   WriteCoreIdLine(out, task.ObjectFlags, task.CoreId);
   EndObject(out);

@@ -8,6 +8,7 @@
 #include "core/context.h"
 #include "gen/integrate/address_space_lookups.h"
 #include "gen/integrate/integrate_text.h"
+#include "util/format.h"
 
 namespace cfgxlate {
 
@@ -25,22 +26,22 @@ inline const char* TrueFalse(bool value) { return value ? "True" : "False"; }
 // The optional lines of ObjectFlags, each only when the attribute was given.
 inline void WriteUsedByLines(std::string& out, uint8_t flags) {
   if ((flags & kUsedByCallbackGiven) != 0) {
-    out += Format("\t\tUsedByCallback\t%s\n", TrueFalse((flags & kUsedByCallbackValue) != 0));
+    APPEND_FORMAT(out, "\t\tUsedByCallback\t%s\n", TrueFalse((flags & kUsedByCallbackValue) != 0));
   }
   if ((flags & kUsedByKernelTaskGiven) != 0) {
-    out += Format("\t\tUsedByKernelTask\t%s\n", TrueFalse((flags & kUsedByKernelTaskValue) != 0));
+    APPEND_FORMAT(out, "\t\tUsedByKernelTask\t%s\n", TrueFalse((flags & kUsedByKernelTaskValue) != 0));
   }
 }
 
 inline void WriteCoreIdLine(std::string& out, uint8_t flags, int32_t core) {
-  if ((flags & kCoreIdGiven) != 0) out += Format("\t\tCoreId\t\t%d\n", core);
+  if ((flags & kCoreIdGiven) != 0) APPEND_FORMAT(out, "\t\tCoreId\t\t%d\n", core);
 }
 
 inline void WriteIdentification(const ModuleSettings& settings, std::string& out, int32_t identification) {
   if (settings.Phase4 != 0) {
-    out += Format("\t\tIdentification\t0x%x\n", static_cast<unsigned>(identification));
+    APPEND_FORMAT(out, "\t\tIdentification\t0x%x\n", static_cast<unsigned>(identification));
   } else {
-    out += Format("\t\tIdentification\t%d\n", identification);
+    APPEND_FORMAT(out, "\t\tIdentification\t%d\n", identification);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "gen/integrate/affinity_groups.h"
 
 #include "core/diagnostics.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -19,23 +20,23 @@ struct GroupWriter {
 
   int32_t Open() {
     const int32_t group = next_group++;
-    out += Format("\tAffinityGroup\t%d\n", group);
+    APPEND_FORMAT(out, "\tAffinityGroup\t%d\n", group);
     return group;
   }
 };
 
 void WriteCoreLines(GroupWriter& w, const std::string& core) {
   if (EqualsIgnoreCase(core, "all")) {
-    for (int32_t c = 0; c < w.ctx.settings.NumberOfCores; ++c) w.out += Format("\t\tCoreID\t%d\n", c);
+    for (int32_t c = 0; c < w.ctx.settings.NumberOfCores; ++c) APPEND_FORMAT(w.out, "\t\tCoreID\t%d\n", c);
     return;
   }
-  for (int32_t c : ListedCores(w.ctx, core)) w.out += Format("\t\tCoreID\t%d\n", c);
+  for (int32_t c : ListedCores(w.ctx, core)) APPEND_FORMAT(w.out, "\t\tCoreID\t%d\n", c);
 }
 
 void WriteTaskCoreAffinities(GroupWriter& w, const PartitionScheduleEntry* entry) {
   if (entry == nullptr) return;
   for (const std::string& text : entry->TaskCoreAffinities) {
-    w.out += Format("\t\t\tTaskCoreAffinity\t%s\n", text.c_str());
+    APPEND_FORMAT(w.out, "\t\t\tTaskCoreAffinity\t%s\n", text.c_str());
   }
 }
 
@@ -63,7 +64,7 @@ void WriteSharers(GroupWriter& w, ModuleScheduleRecord& sub_schedule, const Part
   for (size_t ordinal : SharersOf(w.index, SubScheduleKey(sub_schedule), p)) {
     const PartitionRecord& q = *w.index.partitions[ordinal];
     if (q.KernelPartition != 0 && w.ctx.settings.KernelSpaceInAllWindows != 0) continue;
-    w.out += Format("\t\tPrimaryAddressSpace\t%s\n", q.PartitionName.c_str());
+    APPEND_FORMAT(w.out, "\t\tPrimaryAddressSpace\t%s\n", q.PartitionName.c_str());
     WriteTaskCoreAffinities(w, EntryOf(sub_schedule, q));
   }
 }
@@ -94,7 +95,7 @@ void WritePartitionGroups(GroupWriter& w, ModuleScheduleRecord& sub_schedule) {
     entry.AffinityGroup = w.Open();
     WriteCoreLines(w, entry.Core);
     WriteLockLines(w, entry);
-    w.out += Format("\t\tPrimaryAddressSpace\t%s\n", p.PartitionName.c_str());
+    APPEND_FORMAT(w.out, "\t\tPrimaryAddressSpace\t%s\n", p.PartitionName.c_str());
     WriteTaskCoreAffinities(w, &entry);
     if (w.ctx.settings.KernelSpaceInAllWindows != 0) {
       w.out += "\t\tPrimaryAddressSpace\tKernelSpace\n";
@@ -130,9 +131,9 @@ void WriteRestartGroups(GroupWriter& w, ModuleScheduleRecord& sub_schedule) {
   for (RestartScheduleRecord& restart : sub_schedule.RestartSchedules) {
     restart.AffinityGroup = w.Open();
     // A restart core list has no "all".
-    for (int32_t c : ListedCores(w.ctx, restart.Core)) w.out += Format("\t\tCoreID\t%d\n", c);
+    for (int32_t c : ListedCores(w.ctx, restart.Core)) APPEND_FORMAT(w.out, "\t\tCoreID\t%d\n", c);
     for (const PartitionRecord* p : unscheduled) {
-      w.out += Format("\t\tRestartAddressSpace\t%s\n", p->PartitionName.c_str());
+      APPEND_FORMAT(w.out, "\t\tRestartAddressSpace\t%s\n", p->PartitionName.c_str());
     }
     w.out += "\tEndAffinityGroup\n";
   }

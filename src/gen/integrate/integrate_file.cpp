@@ -9,6 +9,7 @@
 #include "gen/integrate/partition_schedules.h"
 #include "gen/output_file.h"
 #include "partitions/partition_lookup.h"
+#include "util/format.h"
 #include "util/paths.h"
 #include "util/text.h"
 
@@ -17,8 +18,8 @@ namespace cfgxlate {
 namespace {
 
 void WriteBooleanSetting(std::string& out, const char* line_start, int32_t value) {
-  if (value == 0) out += Format("%sfalse\n", line_start);
-  if (value == 1) out += Format("%strue\n", line_start);
+  if (value == 0) APPEND_FORMAT(out, "%sfalse\n", line_start);
+  if (value == 1) APPEND_FORMAT(out, "%strue\n", line_start);
 }
 
 void WriteKernelHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
@@ -26,49 +27,49 @@ void WriteKernelHeader(const TranslationContext& ctx, std::string& out, const Pa
     out += "\tFilename\tKernelFile\n";
     return;
   }
-  out += Format("\tFilename\t%s\n", kernel->FileName.c_str());
-  if (kernel->HeaderFileNameGiven) out += Format("\tHeaderFilename\t%s\n", kernel->HeaderFileName.c_str());
+  APPEND_FORMAT(out, "\tFilename\t%s\n", kernel->FileName.c_str());
+  if (kernel->HeaderFileNameGiven) APPEND_FORMAT(out, "\tHeaderFilename\t%s\n", kernel->HeaderFileName.c_str());
   WriteBooleanSetting(out, "\tSetTaskCoreAffinity\t", kernel->SetTaskCoreAffinity);
   WriteBooleanSetting(out, "\tSetTaskLockPriority\t", kernel->SetTaskLockPriority);
   const std::vector<CoreAGLockPriorityEntry>& priorities = ctx.settings.CoreAGLockPriorities;
   if (!priorities.empty()) {
     out += "\tCoreAGLockPriorityTable\n";
-    for (const CoreAGLockPriorityEntry& entry : priorities) out += Format("\t\t%s\n", entry.Text.c_str());
+    for (const CoreAGLockPriorityEntry& entry : priorities) APPEND_FORMAT(out, "\t\t%s\n", entry.Text.c_str());
     out += "\tEndCoreAGLockPriorityTable\n";
   }
 }
 
 void WriteAddressSpaceHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord& p) {
   const char* name = p.PartitionName.c_str();
-  out += Format("\nAddressSpace\t\t%s\n", name);
-  out += Format("\tFilename\t%s\n", p.FileNameGiven ? p.FileName.c_str() : name);
+  APPEND_FORMAT(out, "\nAddressSpace\t\t%s\n", name);
+  APPEND_FORMAT(out, "\tFilename\t%s\n", p.FileNameGiven ? p.FileName.c_str() : name);
   WriteBooleanSetting(out, "\tSetTaskCoreAffinity\t", p.SetTaskCoreAffinity);
   if (p.NoObjects == 0) {
-    out += Format("\tMaximumPriority\t%d\n", 255);
+    APPEND_FORMAT(out, "\tMaximumPriority\t%d\n", 255);
   } else if (p.MaximumPriority != 0) {
-    out += Format("\tMaximumPriority\t%d\n", p.MaximumPriority);
+    APPEND_FORMAT(out, "\tMaximumPriority\t%d\n", p.MaximumPriority);
   } else if (!p.MaximumPrioritySymbol.empty()) {
-    out += Format("\tMaximumPriority\t%s\n", p.MaximumPrioritySymbol.c_str());
+    APPEND_FORMAT(out, "\tMaximumPriority\t%s\n", p.MaximumPrioritySymbol.c_str());
   }
   if (p.MemoryPoolSize != 0) {
     if (p.MemoryPoolPhysicalAddress == 0) {
-      out += Format("\tMemoryPoolSize\t0x%x\n", static_cast<unsigned>(p.MemoryPoolSize));
+      APPEND_FORMAT(out, "\tMemoryPoolSize\t0x%x\n", static_cast<unsigned>(p.MemoryPoolSize));
     } else {
-      out += Format("\tMemoryPoolMemoryRegionName\tMR_%s_MemoryPool\n", name);
+      APPEND_FORMAT(out, "\tMemoryPoolMemoryRegionName\tMR_%s_MemoryPool\n", name);
     }
   }
   const std::string& language = p.LanguageGiven ? p.Language : ctx.settings.DefaultLanguage;
-  out += Format("\tLanguage\t%s\n", language.c_str());
+  APPEND_FORMAT(out, "\tLanguage\t%s\n", language.c_str());
   if (p.HeaderFileNameGiven) {
-    out += Format("\tHeaderFilename\t%s\n", p.HeaderFileName.c_str());
+    APPEND_FORMAT(out, "\tHeaderFilename\t%s\n", p.HeaderFileName.c_str());
   } else {
-    out += Format("\tHeaderFilename\t%s.%s\n", name, language == "Ada" ? "ads" : "h");
+    APPEND_FORMAT(out, "\tHeaderFilename\t%s.%s\n", name, language == "Ada" ? "ads" : "h");
   }
   if (p.Shadow != 0) out += "\tShadow\t\tTrue\n";
   WriteBooleanSetting(out, "\tSetTaskLockPriority\t", p.SetTaskLockPriority);
-  if (p.DebuggerMayHaltGiven) out += Format("\tDebuggerMayHalt\t%s\n", p.DebuggerMayHalt.c_str());
-  if (p.IsVMDomainSpecified != 0) out += Format("\tIsVMDomain\t%s\n", p.IsVMDomain != 0 ? "true" : "false");
-  if (p.IsIODomainSpecified != 0) out += Format("\tIsIODomain\t%s\n", p.IsIODomain != 0 ? "true" : "false");
+  if (p.DebuggerMayHaltGiven) APPEND_FORMAT(out, "\tDebuggerMayHalt\t%s\n", p.DebuggerMayHalt.c_str());
+  if (p.IsVMDomainSpecified != 0) APPEND_FORMAT(out, "\tIsVMDomain\t%s\n", p.IsVMDomain != 0 ? "true" : "false");
+  if (p.IsIODomainSpecified != 0) APPEND_FORMAT(out, "\tIsIODomain\t%s\n", p.IsIODomain != 0 ? "true" : "false");
 }
 
 std::string IntegrateFilePath(const ModuleSettings& settings) {
@@ -84,8 +85,8 @@ void WriteIntegrateFile(TranslationContext& ctx) {
 
   std::string out;
   const ModuleSettings& settings = ctx.settings;
-  if (settings.IncludeNameSet) out += Format("%%include \"%s\"\n", settings.IncludeName.c_str());
-  if (settings.TargetSet) out += Format("Target\t%s\n", settings.Target.c_str());
+  if (settings.IncludeNameSet) APPEND_FORMAT(out, "%%include \"%s\"\n", settings.IncludeName.c_str());
+  if (settings.TargetSet) APPEND_FORMAT(out, "Target\t%s\n", settings.Target.c_str());
   out += "Kernel\n";
   PartitionRecord* kernel = FindKernelPartition(ctx.model.partitions);
   WriteKernelHeader(ctx, out, kernel);

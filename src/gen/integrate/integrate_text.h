@@ -6,6 +6,7 @@
 
 #include "model/partitions.h"
 #include "model/settings.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -14,7 +15,7 @@ namespace cfgxlate {
 // the tasks the translator adds itself (Initial, error process, port task).
 constexpr int32_t kHighestLockerPriority = 253;
 
-inline void BeginObject(std::string& out, int32_t number) { out += Format("\tObject\t%d\n", number); }
+inline void BeginObject(std::string& out, int32_t number) { APPEND_FORMAT(out, "\tObject\t%d\n", number); }
 inline void EndObject(std::string& out) { out += "\tEndObject\n"; }
 
 // value rounded up to a multiple of the page size, in 32-bit arithmetic.

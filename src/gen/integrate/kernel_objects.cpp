@@ -7,6 +7,7 @@
 #include "gen/integrate/kernel_numbering.h"
 #include "gen/integrate/kernel_port_objects.h"
 #include "gen/objtables/table_header.h"
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -25,7 +26,7 @@ bool NeedsReleaseSemaphore(TranslationContext& ctx, const PartitionRecord& p) {
 void WriteConnection(std::string& out, int32_t number, int32_t other) {
   BeginObject(out, number);
   out += "\t\tConnection\tKernelSpace\n";
-  out += Format("\t\tOtherObjectNumber\t%d\n", other);
+  APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
   EndObject(out);
 }
 
@@ -69,14 +70,14 @@ void WritePhysicalRegion(TranslationContext& ctx, std::string& out, KernelNumber
   BeginObject(out, number);
   out += "\t\tMemoryRegion\n";
   if ((region.Flags & kRegionNamed) != 0) {
-    out += Format("\t\tName\t\tMR_%s\n", region.Name.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\tMR_%s\n", region.Name.c_str());
   } else {
-    out += Format("\t\tName\t\tMR_Kernel_%d\n", number);
+    APPEND_FORMAT(out, "\t\tName\t\tMR_Kernel_%d\n", number);
   }
-  out += Format("\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(region.PhysicalAddress));
-  if (region.Size != 0) out += Format("\t\tLength\t\t0x%llx\n", static_cast<unsigned long long>(region.Size));
+  APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(region.PhysicalAddress));
+  if (region.Size != 0) APPEND_FORMAT(out, "\t\tLength\t\t0x%llx\n", static_cast<unsigned long long>(region.Size));
   if ((region.Access1 & kClearGiven) != 0) {
-    out += Format("\t\tClear\t\t%s\n", (region.Access1 & kClearValue) != 0 ? "True" : "False");
+    APPEND_FORMAT(out, "\t\tClear\t\t%s\n", (region.Access1 & kClearValue) != 0 ? "True" : "False");
     // Written here; the address space does not repeat it.
     region.Access1 = static_cast<uint8_t>(region.Access1 & ~(kClearGiven | kClearValue));
   }
@@ -88,9 +89,9 @@ void WritePhysicalRegion(TranslationContext& ctx, std::string& out, KernelNumber
 void WriteStackRegion(const ModuleSettings& settings, std::string& out, KernelNumbering& numbering,
                       const std::string& name, uint64_t address, int32_t stack_size, bool clear) {
   BeginObject(out, numbering.Allocate(1));
-  out += Format("\t\tMemoryRegion\tMR_%s_Stack\n", name.c_str());
-  out += Format("\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(address));
-  out += Format("\t\tLength\t\t%d\n", static_cast<int32_t>(StackRound(settings, static_cast<uint32_t>(stack_size))));
+  APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s_Stack\n", name.c_str());
+  APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(address));
+  APPEND_FORMAT(out, "\t\tLength\t\t%d\n", static_cast<int32_t>(StackRound(settings, static_cast<uint32_t>(stack_size))));
   if (clear) out += "\t\tClear\t\ttrue\n";
   EndObject(out);
 }
@@ -103,14 +104,14 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
   if (!kernel && settings.PerApplicationTables == 0) {
     BeginObject(out, numbering.Allocate(1));
     out += "\t\tMemoryRegion\n";
-    out += Format("\t\tName\t\tMR_%s\n", p.PartitionName.c_str());
-    out += Format("\t\tSection\t\t.mr_rweu_%s\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tName\t\tMR_%s\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tSection\t\t.mr_rweu_%s\n", p.PartitionName.c_str());
     EndObject(out);
   }
   if (kernel && settings.NoArincSemaphore == 0 && UsesArincObjects(settings, p)) {
     BeginObject(out, settings.KernelStartObject);
     out += "\t\tSemaphore\tHighestLocker\n";
-    out += Format("\t\tPriority\t%d\n", kHighestLockerPriority);
+    APPEND_FORMAT(out, "\t\tPriority\t%d\n", kHighestLockerPriority);
     EndObject(out);
   }
   if (NeedsReleaseSemaphore(ctx, p)) {
@@ -125,7 +126,7 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
   if (p.Shadow != 0) {
     p.ShadowLinkObject = numbering.Allocate(1);
     BeginObject(out, p.ShadowLinkObject);
-    out += Format("\t\tLink\t\t%s\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tLink\t\t%s\n", p.PartitionName.c_str());
     out += "\t\tOtherObjectNumber\t4\n";
     EndObject(out);
   }
@@ -134,9 +135,9 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
 
   if (p.MemoryPoolPhysicalAddress != 0) {
     BeginObject(out, numbering.Allocate(1));
-    out += Format("\t\tMemoryRegion\tMR_%s_MemoryPool\n", p.PartitionName.c_str());
-    out += Format("\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(p.MemoryPoolPhysicalAddress));
-    out += Format("\t\tLength\t\t%d\n",
+    APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s_MemoryPool\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", static_cast<unsigned long long>(p.MemoryPoolPhysicalAddress));
+    APPEND_FORMAT(out, "\t\tLength\t\t%d\n",
                   static_cast<int32_t>(PageRound(settings, static_cast<uint32_t>(p.MemoryPoolSize))));
     EndObject(out);
   }

@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "gen/integrate/integrate_text.h"
 #include "model/channels.h"
+#include "util/format.h"
 #include "util/numbers.h"
 
 namespace cfgxlate {
@@ -27,18 +28,18 @@ void WriteConnectionPair(const ModuleSettings& settings, std::string& out, int32
   BeginObject(out, number);
   out += "\t\tConnection\tKernelSpace\n";
   UsedByKernelTaskRule(settings, out, source_in_kernel);
-  out += Format("\t\tOtherObjectNumber\t%d\n", AddWrapping(number, 1));
+  APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", AddWrapping(number, 1));
   if (settings.OneWayConnections != 0) out += "\t\tOneWay\t\tTrue\n";
   EndObject(out);
   BeginObject(out, AddWrapping(number, 1));
   out += "\t\tConnection\tKernelSpace\n";
   UsedByKernelTaskRule(settings, out, destination_in_kernel);
-  out += Format("\t\tOtherObjectNumber\t%d\n", number);
+  APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", number);
   EndObject(out);
 }
 
 void WriteSharedRegionTail(std::string& out, uint32_t length) {
-  out += Format("\t\tLength\t\t%d\n", static_cast<int32_t>(length));
+  APPEND_FORMAT(out, "\t\tLength\t\t%d\n", static_cast<int32_t>(length));
   out += "\t\tClear\t\ttrue\n";
   out += "\t\tPaged\t\tfalse\n";
 }
@@ -70,7 +71,7 @@ void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumber
   for (PortReference& destination : channel.Destinations) {
     SamplingPortRecord* peer = destination.Sampling;
     BeginObject(out, number);
-    out += Format("\t\tMemoryRegion\tMR_%s_%d\n", port.Name.c_str(), index);
+    APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s_%d\n", port.Name.c_str(), index);
     UsedByKernelTaskRule(settings, out, InKernel(port.Partition) || (peer != nullptr && InKernel(peer->Partition)));
     WriteSharedRegionTail(out, PageRound(settings, 4 * slot + 64));
     EndObject(out);
@@ -101,12 +102,12 @@ void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumberi
   const uint32_t messages =
       static_cast<uint32_t>(peer != nullptr ? peer->MaxNbMessages : 0) + static_cast<uint32_t>(port.MaxNbMessages);
   BeginObject(out, number);
-  out += Format("\t\tMemoryRegion\tMR_%s\n", port.Name.c_str());
+  APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s\n", port.Name.c_str());
   UsedByKernelTaskRule(settings, out, rule);
   WriteSharedRegionTail(out, PageRound(settings, slot * messages + 64));
   EndObject(out);
   BeginObject(out, AddWrapping(number, 1));
-  out += Format("\t\tMemoryRegion\tMR_%s\n", peer != nullptr ? peer->Name.c_str() : "");
+  APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s\n", peer != nullptr ? peer->Name.c_str() : "");
   UsedByKernelTaskRule(settings, out, rule);
   WriteSharedRegionTail(out, static_cast<uint32_t>(settings.PageSize));
   EndObject(out);

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "gen/integrate/window_lines.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -21,7 +22,7 @@ void WriteCoreBlock(std::string& out, const WindowList& windows, int32_t core, c
   std::merge(on_every_core.begin(), on_every_core.end(), on_this_core.begin(), on_this_core.end(),
              std::back_inserter(positions));
   out += "\t\t\tPartitionTimeWindows\n";
-  out += Format("\t\t\t\tAffinityGroup\tNULLCore%dAffinityGroup\n", core);
+  APPEND_FORMAT(out, "\t\t\t\tAffinityGroup\tNULLCore%dAffinityGroup\n", core);
   for (size_t position : positions) {
     WriteWindowTimes(out, *windows[position]);
     WriteWindowUserData(out, *windows[position]);

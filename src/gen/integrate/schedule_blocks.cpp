@@ -5,6 +5,7 @@
 
 #include "gen/integrate/null_core_blocks.h"
 #include "gen/integrate/window_lines.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -25,7 +26,7 @@ void WriteMajorFrameReleases(BlockWriter& b, ModuleScheduleRecord& sub_schedule,
     for (const std::string& name : entry->MajorFrameReleaseSemaphores) {
       const int32_t number = KernelSemaphoreNumber(b.ctx, b.index, name,
                                                    "MajorFrameReleaseSemaphore not found as a KernelSpace semaphore:");
-      b.out += Format("\t\t\tMajorFrameRelease\t%d %d\n", number, group);
+      APPEND_FORMAT(b.out, "\t\t\tMajorFrameRelease\t%d %d\n", number, group);
     }
   };
   write(p);
@@ -38,21 +39,21 @@ void WriteMajorFrameReleases(BlockWriter& b, ModuleScheduleRecord& sub_schedule,
 
 void WriteMinorFrameReleases(BlockWriter& b, const PartitionRecord& p, const WindowRecord& window) {
   if (window.PartitionPeriodStart != 0 && p.ReleaseSemaphoreObject != 0) {
-    b.out += Format("\t\t\t\t\tMinorFrameRelease\t%d\n", p.ReleaseSemaphoreObject);
+    APPEND_FORMAT(b.out, "\t\t\t\t\tMinorFrameRelease\t%d\n", p.ReleaseSemaphoreObject);
     const auto linked = b.index.first_linked_to.find(p.PartitionIdentifier);
     if (linked != b.index.first_linked_to.end()) {
       for (size_t ordinal : linked->second) {
         const int32_t semaphore = b.index.partitions[ordinal]->ReleaseSemaphoreObject;
         // None when the link resolved to an earlier partition with the same
         // identifier that has no period start.
-        if (semaphore != 0) b.out += Format("\t\t\t\t\tMinorFrameRelease\t%d\n", semaphore);
+        if (semaphore != 0) APPEND_FORMAT(b.out, "\t\t\t\t\tMinorFrameRelease\t%d\n", semaphore);
       }
     }
   }
   for (const std::string& name : window.MinorFrameReleaseSemaphores) {
     const int32_t number =
         KernelSemaphoreNumber(b.ctx, b.index, name, "MinorFrameReleaseSemaphore not found as a KernelSpace semaphore:");
-    b.out += Format("\t\t\t\t\tMinorFrameRelease\t%d\n", number);
+    APPEND_FORMAT(b.out, "\t\t\t\t\tMinorFrameRelease\t%d\n", number);
   }
 }
 
@@ -65,7 +66,7 @@ void WritePartitionWindows(BlockWriter& b, ModuleScheduleRecord& sub_schedule, s
   const int32_t group = entry != nullptr ? entry->AffinityGroup : 0;
   WriteMajorFrameReleases(b, sub_schedule, p, group);
   b.out += "\t\t\tPartitionTimeWindows\n";
-  b.out += Format("\t\t\t\tAffinityGroup\t%d\n", group);
+  APPEND_FORMAT(b.out, "\t\t\t\tAffinityGroup\t%d\n", group);
   for (const WindowRecord* window : windows) {
     if (window->IsSharedSchedule != 0) continue;
     WriteWindowTimes(b.out, *window);
@@ -78,18 +79,18 @@ void WritePartitionWindows(BlockWriter& b, ModuleScheduleRecord& sub_schedule, s
 void WriteRestartWindows(BlockWriter& b, const ModuleScheduleRecord& sub_schedule) {
   for (const RestartScheduleRecord& restart : sub_schedule.RestartSchedules) {
     b.out += "\t\t\tPartitionTimeWindows\n";
-    b.out += Format("\t\t\t\tAffinityGroup\t%d\n", restart.AffinityGroup);
+    APPEND_FORMAT(b.out, "\t\t\t\tAffinityGroup\t%d\n", restart.AffinityGroup);
     for (const RestartWindowRecord& window : restart.Windows) {
-      b.out += Format("\t\t\t\tOffset\t\t%s\n", window.WindowStartSeconds.c_str());
-      b.out += Format("\t\t\t\tExecTime\t%s\n", window.WindowDurationSeconds.c_str());
+      APPEND_FORMAT(b.out, "\t\t\t\tOffset\t\t%s\n", window.WindowStartSeconds.c_str());
+      APPEND_FORMAT(b.out, "\t\t\t\tExecTime\t%s\n", window.WindowDurationSeconds.c_str());
     }
     b.out += "\t\t\tEndPartitionTimeWindows\n";
   }
 }
 
 void WriteSubSchedule(BlockWriter& b, ModuleScheduleRecord& sub_schedule) {
-  b.out += Format("\t\tPartitionSubSchedule\t%d\n", sub_schedule.ScheduleIdentifier);
-  b.out += Format("\t\t\tMajorFramePeriod\t%s\n", sub_schedule.MajorFrameSeconds.c_str());
+  APPEND_FORMAT(b.out, "\t\tPartitionSubSchedule\t%d\n", sub_schedule.ScheduleIdentifier);
+  APPEND_FORMAT(b.out, "\t\t\tMajorFramePeriod\t%s\n", sub_schedule.MajorFrameSeconds.c_str());
   const WindowKey key = SubScheduleKey(sub_schedule);
   const auto present = b.index.present.find(key);
   if (present != b.index.present.end()) {
@@ -106,7 +107,7 @@ void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, st
   BlockWriter b{ctx, index, out};
   for (ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
     if (schedule.SubSchedules.empty()) continue;
-    out += Format("\tPartitionSchedule\t%d\n", schedule.ScheduleNumber);
+    APPEND_FORMAT(out, "\tPartitionSchedule\t%d\n", schedule.ScheduleNumber);
     for (ModuleScheduleRecord& sub_schedule : schedule.SubSchedules) WriteSubSchedule(b, sub_schedule);
     out += "\tEndPartitionSchedule\n";
   }

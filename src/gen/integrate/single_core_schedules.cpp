@@ -2,6 +2,7 @@
 // each partition's period-start windows ("-1") and its other windows ("-2").
 #include "gen/integrate/single_core_schedules.h"
 
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -20,26 +21,26 @@ void WriteSharerAddressSpaces(const BlockContext& b, std::string& out) {
   for (size_t ordinal : SharersOf(b.index, b.key, b.p)) {
     const PartitionRecord& q = *b.index.partitions[ordinal];
     if (q.KernelPartition != 0 && b.settings.KernelSpaceInAllWindows != 0) continue;
-    out += Format("\t\t\tAddressSpace\t%s\n", q.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t\t\tAddressSpace\t%s\n", q.PartitionName.c_str());
   }
 }
 
 void WriteTimes(const BlockContext& b, bool period_start, std::string& out) {
   for (const WindowRecord* window : b.windows) {
     if (window->IsSharedSchedule != 0 || (window->PartitionPeriodStart != 0) != period_start) continue;
-    out += Format("\t\t\tOffset\t\t%s\n", window->WindowStartSeconds.c_str());
-    out += Format("\t\t\tExecTime\t%s\n", window->WindowDurationSeconds.c_str());
+    APPEND_FORMAT(out, "\t\t\tOffset\t\t%s\n", window->WindowStartSeconds.c_str());
+    APPEND_FORMAT(out, "\t\t\tExecTime\t%s\n", window->WindowDurationSeconds.c_str());
   }
 }
 
 void WritePeriodStartBlock(const BlockContext& b, std::string& out) {
   const char* name = b.p.PartitionName.c_str();
-  out += Format("\t\tPartition\t%s-1\n", name);
-  out += Format("\t\t\tAddressSpace\t%s\n", name);
+  APPEND_FORMAT(out, "\t\tPartition\t%s-1\n", name);
+  APPEND_FORMAT(out, "\t\t\tAddressSpace\t%s\n", name);
   if (b.p.KernelPartition == 0 && b.settings.KernelSpaceInAllWindows != 0) out += "\t\t\tAddressSpace\tKernelSpace\n";
   WriteSharerAddressSpaces(b, out);
   if (b.p.ReleaseSemaphoreObject != 0) {
-    out += Format("\t\t\tPartitionReleaseNotification\t%d\n", b.p.ReleaseSemaphoreObject);
+    APPEND_FORMAT(out, "\t\t\tPartitionReleaseNotification\t%d\n", b.p.ReleaseSemaphoreObject);
   }
   WriteTimes(b, true, out);
   out += "\t\tEndPartition\n";
@@ -47,8 +48,8 @@ void WritePeriodStartBlock(const BlockContext& b, std::string& out) {
 
 void WriteRemainingBlock(const BlockContext& b, std::string& out) {
   const char* name = b.p.PartitionName.c_str();
-  out += Format("\t\tPartition\t%s-2\n", name);
-  out += Format("\t\t\tAddressSpace\t%s\n", name);
+  APPEND_FORMAT(out, "\t\tPartition\t%s-2\n", name);
+  APPEND_FORMAT(out, "\t\t\tAddressSpace\t%s\n", name);
   if (b.p.KernelPartition == 0 && b.p.NoObjects == 0 && b.settings.KernelSpaceInAllWindows != 0) {
     out += "\t\t\tAddressSpace\tKernelSpace\n";
   }
@@ -77,9 +78,9 @@ void WritePartitionBlocks(const BlockContext& b, std::string& out) {
 void WriteSingleCoreSchedules(TranslationContext& ctx, const ScheduleIndex& index, std::string& out) {
   const ModuleSettings& settings = ctx.settings;
   for (const ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
-    out += Format("\tPartitionSchedule\t%d\n", schedule.ScheduleNumber);
-    out += Format("\t\tMajorFramePeriod\t%s\n", schedule.MajorFrameSeconds.c_str());
-    out += Format("\t\tBackgroundMaxPriority\t%d\n", settings.BackgroundMaxPriority);
+    APPEND_FORMAT(out, "\tPartitionSchedule\t%d\n", schedule.ScheduleNumber);
+    APPEND_FORMAT(out, "\t\tMajorFramePeriod\t%s\n", schedule.MajorFrameSeconds.c_str());
+    APPEND_FORMAT(out, "\t\tBackgroundMaxPriority\t%d\n", settings.BackgroundMaxPriority);
     const WindowKey key = KeyOf(schedule.ScheduleIdentifier, 0);
     const auto present = index.present.find(key);
     if (present != index.present.end()) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -17,7 +18,7 @@ void BytePacker::Add(std::string& out, int value) {
     out += ",";
     ++column_;
   }
-  out += Format("%d", static_cast<int>(static_cast<int8_t>(value)));
+  APPEND_FORMAT(out, "%d", static_cast<int>(static_cast<int8_t>(value)));
 }
 
 void BytePacker::Finish(std::string& out) {

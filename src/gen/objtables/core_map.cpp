@@ -4,6 +4,7 @@
 
 #include "core/diagnostics.h"
 #include "reader/attributes.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -21,7 +22,7 @@ void WriteAllCores(const ModuleSettings& settings, std::string& out) {
   for (long long i = 0; i < rounded && line < kCoreMapLines; i += 4, ++line) {
     // The first value of a line is always below the core count here.
     const auto core = [&](long long c) { return static_cast<int>(c < cores ? c : 0); };
-    out += Format("\t.byte\t%d,%d,%d,%d\n", static_cast<int>(i), core(i + 1), core(i + 2), core(i + 3));
+    APPEND_FORMAT(out, "\t.byte\t%d,%d,%d,%d\n", static_cast<int>(i), core(i + 1), core(i + 2), core(i + 3));
   }
   for (; line < kCoreMapLines; ++line) out += kZeroLine;
 }
@@ -72,7 +73,7 @@ void WriteListedCores(TranslationContext& ctx, const std::string& text, std::str
   for (int line = 0; line < kCoreMapLines; ++line) {
     int values[4];
     for (int& value : values) value = pos < text.size() ? NextListedCore(ctx, text, pos) : 0;
-    out += Format("\t.byte\t%d,%d,%d,%d\n", values[0], values[1], values[2], values[3]);
+    APPEND_FORMAT(out, "\t.byte\t%d,%d,%d,%d\n", values[0], values[1], values[2], values[3]);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "gen/objtables/module_schedule_table.h"
 #include "gen/objtables/object_entries.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -26,11 +27,11 @@ void WriteLinkerAdditions(const TranslationContext& ctx, std::string& out, Parti
                           uint32_t table_bytes) {
   const char* name = partition.PartitionName.c_str();
   const uint32_t minimum = SectionMinimumSize(ctx.settings, table_bytes);
-  out += Format("\t.mr_rweu_%s align(0x%x) MIN_SIZE(0x%x)\t:\n", name, static_cast<unsigned>(ctx.settings.PageSize),
+  APPEND_FORMAT(out, "\t.mr_rweu_%s align(0x%x) MIN_SIZE(0x%x)\t:\n", name, static_cast<unsigned>(ctx.settings.PageSize),
                 minimum);
   if (ctx.settings.RomObjectTables != 0) {
     partition.RomTableSize = static_cast<int32_t>(minimum);
-    out += Format("\t.rmr_rweu_%s ROM_NOCOPY(.mr_rweu_%s)\t:\n", name, name);
+    APPEND_FORMAT(out, "\t.rmr_rweu_%s ROM_NOCOPY(.mr_rweu_%s)\t:\n", name, name);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "gen/objtables/module_run_tables.h"
 #include "gen/output_file.h"
 #include "partitions/partition_lookup.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -22,7 +23,7 @@ void WriteCallback(const TranslationContext& ctx, std::string& out) {
   const ModuleHMTableRecord& table = *ctx.model.hm.ModuleHMTable;
   out += "\t.globl\tARINC653ModuleHMCallback\n";
   if (table.ModuleCallbackGiven) {
-    out += Format("ARINC653ModuleHMCallback:\n\t.quad\t%s\n", table.ModuleCallback.c_str());
+    APPEND_FORMAT(out, "ARINC653ModuleHMCallback:\n\t.quad\t%s\n", table.ModuleCallback.c_str());
   } else {
     out += "ARINC653ModuleHMCallback:\n\t.quad\t0\n";
   }
@@ -55,7 +56,7 @@ void WriteMultiPartitionTables(const TranslationContext& ctx, std::string& out) 
   for (const MultiPartitionHMTableRecord& table : ctx.model.hm.MultiPartitionHMTables) {
     // Written where the output stands: after the first table that is behind
     // the previous table's last value, on the same line.
-    if (table.TableIdentifier != -1) out += Format("#\tTableIdentifier = %d\n", table.TableIdentifier);
+    if (table.TableIdentifier != -1) APPEND_FORMAT(out, "#\tTableIdentifier = %d\n", table.TableIdentifier);
     for (uint8_t action : table.Actions) packer.Add(out, action);
   }
   packer.Finish(out);

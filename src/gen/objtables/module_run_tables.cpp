@@ -5,6 +5,7 @@
 
 #include "gen/objtables/module_schedule_table.h"
 #include "gen/output_file.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -33,9 +34,9 @@ void WriteCopyTables(const TranslationContext& ctx, std::string& out) {
   for (const PartitionRecord& partition : ctx.model.partitions.Partitions) {
     if (partition.KernelPartition != 0) continue;
     const char* name = partition.PartitionName.c_str();
-    out += Format("\t.quad\t__kvxbegin_mr_rweu_%s\n", name);
-    out += Format("\t.quad\t__kvxbegin_rmr_rweu_%s\n", name);
-    out += Format("\t.quad\t%d\n", partition.RomTableSize);
+    APPEND_FORMAT(out, "\t.quad\t__kvxbegin_mr_rweu_%s\n", name);
+    APPEND_FORMAT(out, "\t.quad\t__kvxbegin_rmr_rweu_%s\n", name);
+    APPEND_FORMAT(out, "\t.quad\t%d\n", partition.RomTableSize);
   }
 }
 
@@ -43,12 +44,12 @@ void WriteKernelMMSTable(const TranslationContext& ctx, std::string& out) {
   out += "\t.globl\tARINC653KernelMMSTable\n";
   out += "ARINC653KernelMMSTable:\n";
   const int count = ModuleScheduleCount(ctx);
-  out += Format("#\tNumber of module schedules = %d\n", count);
+  APPEND_FORMAT(out, "#\tNumber of module schedules = %d\n", count);
   EmitWord32(ctx.settings, out, static_cast<uint32_t>(count));
   for (const ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
-    out += Format("#\tSchedule Identifier = %d\n", schedule.ScheduleIdentifier);
+    APPEND_FORMAT(out, "#\tSchedule Identifier = %d\n", schedule.ScheduleIdentifier);
     EmitWord32(ctx.settings, out, static_cast<uint32_t>(schedule.ScheduleIdentifier));
-    out += Format("#\tSchedule Number = %d\n", schedule.ScheduleNumber);
+    APPEND_FORMAT(out, "#\tSchedule Number = %d\n", schedule.ScheduleNumber);
     EmitWord32(ctx.settings, out, static_cast<uint32_t>(schedule.ScheduleNumber));
   }
 }
@@ -58,9 +59,9 @@ void WritePortTasksTable(const TranslationContext& ctx, std::string& out) {
   out += "ARINC653PortTasksTable:\n";
   for (const PartitionRecord& partition : ctx.model.partitions.Partitions) {
     if (partition.KernelPartition != 0) continue;
-    out += Format("#\tAddressSpace Number = %d\n", partition.PartitionIndex);
+    APPEND_FORMAT(out, "#\tAddressSpace Number = %d\n", partition.PartitionIndex);
     EmitWord32(ctx.settings, out, static_cast<uint32_t>(partition.PartitionIndex));
-    out += Format("#\tPort Task Virtual Object = %d\n", partition.PortTaskObject);
+    APPEND_FORMAT(out, "#\tPort Task Virtual Object = %d\n", partition.PortTaskObject);
     EmitWord32(ctx.settings, out, static_cast<uint32_t>(partition.PortTaskObject));
   }
 }

@@ -5,6 +5,7 @@
 #include "gen/objtables/core_map.h"
 #include "gen/output_file.h"
 #include "schedules/schedule_times.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -88,10 +89,10 @@ const std::string* CoreText(const TranslationContext& ctx, const ModuleScheduleR
 
 void WriteScheduleName(const ModuleSettings& settings, std::string& out, const std::string& name) {
   const size_t length = settings.NameLength32 != 0 ? 32 : 30;
-  out += Format("#\t%s", name.c_str());
+  APPEND_FORMAT(out, "#\t%s", name.c_str());
   for (size_t i = 0; i < length; ++i) {
     out += i % 4 == 0 ? "\n\t.byte\t" : ",";
-    out += Format("%d", i < name.size() ? static_cast<int>(static_cast<unsigned char>(name[i])) : 0);
+    APPEND_FORMAT(out, "%d", i < name.size() ? static_cast<int>(static_cast<unsigned char>(name[i])) : 0);
   }
 }
 
@@ -107,7 +108,7 @@ void WriteModuleScheduleTable(TranslationContext& ctx, std::string& out, const P
   const ModuleSettings& settings = ctx.settings;
   const bool dump = settings.VerboseDump != 0;
   const int count = ModuleScheduleCount(ctx);
-  out += Format("#\tNumber of module schedules = %d\n", count);
+  APPEND_FORMAT(out, "#\tNumber of module schedules = %d\n", count);
   EmitWord32(settings, out, static_cast<uint32_t>(count));
   if (dump) {
     Verbose(ctx, Format("\tMultiple Module Schedules Table (%d bytes per schedule):\n",
@@ -116,22 +117,22 @@ void WriteModuleScheduleTable(TranslationContext& ctx, std::string& out, const P
   }
   for (const ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
     WriteScheduleName(settings, out, schedule.ScheduleName);
-    out += Format("\n#\tPartition Uses Logical Cores = %s\n", partition.LogicalCores != 0 ? "True" : "False");
-    out += Format("\t.byte\t%d\n", partition.LogicalCores);
+    APPEND_FORMAT(out, "\n#\tPartition Uses Logical Cores = %s\n", partition.LogicalCores != 0 ? "True" : "False");
+    APPEND_FORMAT(out, "\t.byte\t%d\n", partition.LogicalCores);
 
     const int32_t action = ChangeAction(ctx, schedule, partition);
-    out += Format("#\tSchedule Change Action = %s(%d)\n", ScheduleChangeActionName(action), action);
-    out += Format("\t.byte\t%d\n", action);
+    APPEND_FORMAT(out, "#\tSchedule Change Action = %s(%d)\n", ScheduleChangeActionName(action), action);
+    APPEND_FORMAT(out, "\t.byte\t%d\n", action);
 
-    out += Format("#\tSchedule Identifier = %d\n", schedule.ScheduleIdentifier);
+    APPEND_FORMAT(out, "#\tSchedule Identifier = %d\n", schedule.ScheduleIdentifier);
     EmitWord32(settings, out, static_cast<uint32_t>(schedule.ScheduleIdentifier));
-    out += Format("#\tSchedule Number = %d\n", schedule.ScheduleNumber);
+    APPEND_FORMAT(out, "#\tSchedule Number = %d\n", schedule.ScheduleNumber);
     EmitWord32(settings, out, static_cast<uint32_t>(schedule.ScheduleNumber));
 
     const PeriodAndDuration times = Times(ctx, schedule, partition);
-    out += Format("#\tSchedule Period = %lld\n", static_cast<long long>(times.period));
+    APPEND_FORMAT(out, "#\tSchedule Period = %lld\n", static_cast<long long>(times.period));
     EmitWord64(settings, out, static_cast<uint64_t>(times.period));
-    out += Format("#\tSchedule Duration = %lld\n", static_cast<long long>(times.duration));
+    APPEND_FORMAT(out, "#\tSchedule Duration = %lld\n", static_cast<long long>(times.duration));
     EmitWord64(settings, out, static_cast<uint64_t>(times.duration));
 
     out += "#\tLogical To Physical Core Mapping Table\n";

@@ -6,6 +6,7 @@
 #include "gen/objtables/module_schedule_table.h"
 #include "gen/output_file.h"
 #include "reader/attributes.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -86,18 +87,22 @@ void OrderObjectEntries(std::vector<ObjectEntry>& entries) {
 namespace {
 
 void WriteEntry(const ModuleSettings& settings, std::string& out, const ObjectEntry& entry) {
-  out += Format("#\t%s", entry.Name.c_str());
+  out += "#\t";
+  out += entry.Name.c_str();  // as "%s": up to a NUL byte
+  // The name's character codes, four to a line; the flag and value bytes end
+  // the last group ("\t.byte\t0,0,flags,value" with 32-character names).
   const int name_bytes = EntryNameBytes(settings);
   for (int i = 0; i < name_bytes; ++i) {
     const unsigned code = i < static_cast<int>(entry.Name.size()) ? static_cast<unsigned char>(entry.Name[i]) : 0;
-    out += Format(i % 4 == 0 ? "\n\t.byte\t%u" : ",%u", code);
+    out += i % 4 == 0 ? "\n\t.byte\t" : ",";
+    AppendUnsigned(out, code);
   }
   const uint8_t flags = EntryFlagByte(settings, entry);
-  if (settings.NameLength32 != 0) {
-    out += Format("\n\t.byte\t0,0,%d,%d\n", flags, entry.ValueByte);
-  } else {
-    out += Format(",%d,%d\n", flags, entry.ValueByte);
-  }
+  out += settings.NameLength32 != 0 ? "\n\t.byte\t0,0," : ",";
+  AppendDecimal(out, flags);
+  out += ',';
+  AppendDecimal(out, entry.ValueByte);
+  out += '\n';
   EmitWord32(settings, out, static_cast<uint32_t>(entry.ObjectIndex));
   EmitWord32(settings, out, static_cast<uint32_t>(entry.UserWord));
   EmitWord64(settings, out, static_cast<uint64_t>(entry.Value64));
@@ -108,7 +113,7 @@ void WriteEntry(const ModuleSettings& settings, std::string& out, const ObjectEn
 void WritePartitionObjectList(TranslationContext& ctx, std::string& out, const PartitionRecord& partition,
                               std::vector<ObjectEntry>& entries) {
   OrderObjectEntries(entries);
-  out += Format("#\tNumber of Objects = %d\n", static_cast<int>(entries.size()));
+  APPEND_FORMAT(out, "#\tNumber of Objects = %d\n", static_cast<int>(entries.size()));
   EmitWord32(ctx.settings, out, static_cast<uint32_t>(entries.size()));
   for (const ObjectEntry& entry : entries) WriteEntry(ctx.settings, out, entry);
   entries.clear();

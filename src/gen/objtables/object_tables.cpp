@@ -10,6 +10,7 @@
 #include "gen/objtables/table_header.h"
 #include "gen/objtables/verbose_dump.h"
 #include "gen/output_file.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -31,11 +32,11 @@ void WriteOpeningLines(TranslationContext& ctx, std::string& out, const Partitio
     out += "\t.globl\tARINC653KernelObjectTable\n";
     out += "ARINC653KernelObjectTable:\n";
   } else if (ctx.settings.PerApplicationTables != 0) {
-    out += Format("# Virtual Object Table for partition %s\n", partition.PartitionName.c_str());
+    APPEND_FORMAT(out, "# Virtual Object Table for partition %s\n", partition.PartitionName.c_str());
     out += "\t.section\t\".arinc653start\",\"aw\"\n";
   } else {
     // The section is the table; the linker lines place it.
-    out += Format("\t.section\t\".mr_rweu_%s\",\"aw\"\n", partition.PartitionName.c_str());
+    APPEND_FORMAT(out, "\t.section\t\".mr_rweu_%s\",\"aw\"\n", partition.PartitionName.c_str());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "gen/output_file.h"
 #include "partitions/partition_lookup.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -43,7 +44,7 @@ void WriteHeaderBytes(TranslationContext& ctx, std::string& out, const Partition
   const ModuleSettings& settings = ctx.settings;
   out += "#\tOPERATING_MODE = COLD_START(1)\n";
   out += "#\tSTART_CONDITION = NORMAL_START(0)\n";
-  out += Format("\t.byte\t0x%x\n", 0x41);
+  APPEND_FORMAT(out, "\t.byte\t0x%x\n", 0x41);
   if (settings.PerApplicationTables != 0 && partition.KernelPartition == 0) {
     out += "\t.data\n";
     out += "\t.balign\t8\n";
@@ -53,33 +54,33 @@ void WriteHeaderBytes(TranslationContext& ctx, std::string& out, const Partition
   }
 
   const int release = ReleasePointByte(ctx, partition);
-  out += Format("#\tPartition has release point = %d\n", release);
-  out += Format("\t.byte\t%d\n", release);
+  APPEND_FORMAT(out, "#\tPartition has release point = %d\n", release);
+  APPEND_FORMAT(out, "\t.byte\t%d\n", release);
 
   const int32_t locking = partition.ARINC653LockingDiscipline;
-  out += Format("#\tARINC653 Locking Discipline = %s(%d)\n", LockingDisciplineName(locking), locking);
-  out += Format("\t.byte\t%d\n", locking);
+  APPEND_FORMAT(out, "#\tARINC653 Locking Discipline = %s(%d)\n", LockingDisciplineName(locking), locking);
+  APPEND_FORMAT(out, "\t.byte\t%d\n", locking);
 
   const bool affinity_any = settings.DefaultProcessAffinityAny != 0 || partition.DefaultProcessCoreAffinityAny != 0;
-  out += Format("#\tPartition HM exists = %s\n", partition.HMTable != nullptr ? "true" : "false");
-  out += Format("#\tARINC653SetAffinityPermission = %s\n",
+  APPEND_FORMAT(out, "#\tPartition HM exists = %s\n", partition.HMTable != nullptr ? "true" : "false");
+  APPEND_FORMAT(out, "#\tARINC653SetAffinityPermission = %s\n",
                 AffinityPermissionName(partition.ARINC653SetAffinityPermission));
-  out += Format("#\tDefault Process Core Affinity Any = %s\n", affinity_any ? "true" : "false");
-  out += Format("#\tMax Name Length = %d\n", settings.NameLength32 != 0 ? 32 : 30);
-  out += Format("\t.byte\t%d\n", PartitionFlagByte(settings, partition));
+  APPEND_FORMAT(out, "#\tDefault Process Core Affinity Any = %s\n", affinity_any ? "true" : "false");
+  APPEND_FORMAT(out, "#\tMax Name Length = %d\n", settings.NameLength32 != 0 ? 32 : 30);
+  APPEND_FORMAT(out, "\t.byte\t%d\n", PartitionFlagByte(settings, partition));
 }
 
 void WriteHeaderWords(const ModuleSettings& settings, std::string& out, const PartitionRecord& partition) {
-  out += Format("#\tPort task object = %d\n", partition.PortTaskObject);
-  out += Format("#\tError process task object = %d\n", partition.ErrorProcessObject);
+  APPEND_FORMAT(out, "#\tPort task object = %d\n", partition.PortTaskObject);
+  APPEND_FORMAT(out, "#\tError process task object = %d\n", partition.ErrorProcessObject);
   EmitWord32(settings, out, TaskObjectsWord(partition));
-  out += Format("#\tPROCESS Level Error Value Table = 0x%x\n", partition.ProcessLevelErrors);
+  APPEND_FORMAT(out, "#\tPROCESS Level Error Value Table = 0x%x\n", partition.ProcessLevelErrors);
   EmitWord32(settings, out, partition.ProcessLevelErrors);
-  out += Format("#\tIDENTIFIER = %d\n", partition.PartitionIdentifier);
+  APPEND_FORMAT(out, "#\tIDENTIFIER = %d\n", partition.PartitionIdentifier);
   EmitWord32(settings, out, static_cast<uint32_t>(partition.PartitionIdentifier));
-  out += Format("#\tPERIOD = %lld\n", static_cast<long long>(partition.Period));
+  APPEND_FORMAT(out, "#\tPERIOD = %lld\n", static_cast<long long>(partition.Period));
   EmitWord64(settings, out, static_cast<uint64_t>(partition.Period));
-  out += Format("#\tDURATION = %lld\n", static_cast<long long>(partition.Duration));
+  APPEND_FORMAT(out, "#\tDURATION = %lld\n", static_cast<long long>(partition.Duration));
   EmitWord64(settings, out, static_cast<uint64_t>(partition.Duration));
 }
 
@@ -91,7 +92,7 @@ void WriteRecoveryActions(std::string& out, const PartitionRecord& partition) {
       continue;
     }
     const uint8_t* actions = partition.HMTable->Actions + line * 4;
-    out += Format("\t.byte\t%d,%d,%d,%d\n", actions[0] & 7, actions[1] & 7, actions[2] & 7, actions[3] & 7);
+    APPEND_FORMAT(out, "\t.byte\t%d,%d,%d,%d\n", actions[0] & 7, actions[1] & 7, actions[2] & 7, actions[3] & 7);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "gen/objtables/verbose_dump.h"
 
 #include "gen/objtables/table_header.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -11,18 +12,18 @@ std::string Banner(const ModuleSettings& settings, const PartitionRecord& partit
   std::string text;
   if (partition.KernelPartition != 0) {
     text += "*****************\n";
-    text += Format("Kernel Partition: %s => ARINC653KernelObjectTable Global Variable\n",
+    APPEND_FORMAT(text, "Kernel Partition: %s => ARINC653KernelObjectTable Global Variable\n",
                    partition.PartitionName.c_str());
     text += "*****************\n";
-    text += Format("\tARINC653KernelStartObject = %d\n", settings.KernelStartObject - 1);
+    APPEND_FORMAT(text, "\tARINC653KernelStartObject = %d\n", settings.KernelStartObject - 1);
     return text;
   }
   text += "**********\n";
-  text += Format("Partition: %s => ", partition.PartitionName.c_str());
+  APPEND_FORMAT(text, "Partition: %s => ", partition.PartitionName.c_str());
   if (settings.PerApplicationTables != 0) {
-    text += Format("ARINC653VirtualObjectTable in object_table_%s.s File\n", partition.PartitionName.c_str());
+    APPEND_FORMAT(text, "ARINC653VirtualObjectTable in object_table_%s.s File\n", partition.PartitionName.c_str());
   } else {
-    text += Format(".mr_rweu_%s Section\n", partition.PartitionName.c_str());
+    APPEND_FORMAT(text, ".mr_rweu_%s Section\n", partition.PartitionName.c_str());
   }
   text += "**********\n";
   return text;
@@ -38,7 +39,7 @@ std::string RecoveryActions(const PartitionRecord& partition) {
   for (int half = 0; half < 2; ++half) {
     text += "\t\t\t";
     for (int i = 0; i < 16; ++i) {
-      text += Format("%d", partition.HMTable->Actions[half * 16 + i] & 7);
+      APPEND_FORMAT(text, "%d", partition.HMTable->Actions[half * 16 + i] & 7);
       if (i < 15 || half == 0) text += ",";
     }
     text += "\n";
@@ -52,35 +53,35 @@ std::string VerboseTableStart(TranslationContext& ctx, const PartitionRecord& pa
   const ModuleSettings& settings = ctx.settings;
   std::string text = Banner(settings, partition);
   text += "\tHeader Information (32 bytes):\n";
-  text += Format("\t\tValue = 0x%x, Size = 1\n", 0x41);
+  APPEND_FORMAT(text, "\t\tValue = 0x%x, Size = 1\n", 0x41);
   text += "\t\t\tOPERATING_MODE = COLD_START(1)\n";
   text += "\t\t\tSTART_CONDITION = NORMAL_START(0)\n";
 
   const int release = ReleasePointByte(ctx, partition);
-  text += Format("\t\tValue = %d, Size = 1\n", release);
-  text += Format("\t\t\tPartition has release point = %s\n", release != 0 ? "true" : "false");
+  APPEND_FORMAT(text, "\t\tValue = %d, Size = 1\n", release);
+  APPEND_FORMAT(text, "\t\t\tPartition has release point = %s\n", release != 0 ? "true" : "false");
 
   text += "\t\tValue = 0, Size = 1\n";
-  text += Format("\t\t\tLocking Discipline = %s\n", LockingDisciplineName(partition.ARINC653LockingDiscipline));
+  APPEND_FORMAT(text, "\t\t\tLocking Discipline = %s\n", LockingDisciplineName(partition.ARINC653LockingDiscipline));
 
   const bool affinity_any = settings.DefaultProcessAffinityAny != 0 || partition.DefaultProcessCoreAffinityAny != 0;
-  text += Format("\t\tValue = %d, Size = 1\n", PartitionFlagByte(settings, partition) & ~0x40);
-  text += Format("\t\t\tPartition HM exists = %s\n", partition.HMTable != nullptr ? "true" : "false");
-  text += Format("\t\t\tARINC653SetAffinityPermission = %s\n",
+  APPEND_FORMAT(text, "\t\tValue = %d, Size = 1\n", PartitionFlagByte(settings, partition) & ~0x40);
+  APPEND_FORMAT(text, "\t\t\tPartition HM exists = %s\n", partition.HMTable != nullptr ? "true" : "false");
+  APPEND_FORMAT(text, "\t\t\tARINC653SetAffinityPermission = %s\n",
                  AffinityPermissionName(partition.ARINC653SetAffinityPermission));
-  text += Format("\t\t\tDefault Process Core Affinity Any = %s\n", affinity_any ? "true" : "false");
-  text += Format("\t\t\tMax Name Length = %d\n", settings.NameLength32 != 0 ? 32 : 30);
+  APPEND_FORMAT(text, "\t\t\tDefault Process Core Affinity Any = %s\n", affinity_any ? "true" : "false");
+  APPEND_FORMAT(text, "\t\t\tMax Name Length = %d\n", settings.NameLength32 != 0 ? 32 : 30);
 
-  text += Format("\t\tValue = %d, Size = 4\n", static_cast<int>(task_objects));
-  text += Format("\t\t\tError process task object = %d\n", static_cast<int>(task_objects));
-  text += Format("\t\tValue = 0x%x, Size = 4\n", partition.ProcessLevelErrors);
-  text += Format("\t\t\tPROCESS Level Error Value Table = 0x%x\n", partition.ProcessLevelErrors);
-  text += Format("\t\tValue = %d, Size = 4\n", partition.PartitionIdentifier);
-  text += Format("\t\t\tPartition Identifier = %d\n", partition.PartitionIdentifier);
-  text += Format("\t\tValue = %lld, Size = 8\n", static_cast<long long>(partition.Period));
-  text += Format("\t\t\tPartition Period = %lld\n", static_cast<long long>(partition.Period));
-  text += Format("\t\tValue = %lld, Size = 8\n", static_cast<long long>(partition.Duration));
-  text += Format("\t\t\tPartition Duration = %lld\n", static_cast<long long>(partition.Duration));
+  APPEND_FORMAT(text, "\t\tValue = %d, Size = 4\n", static_cast<int>(task_objects));
+  APPEND_FORMAT(text, "\t\t\tError process task object = %d\n", static_cast<int>(task_objects));
+  APPEND_FORMAT(text, "\t\tValue = 0x%x, Size = 4\n", partition.ProcessLevelErrors);
+  APPEND_FORMAT(text, "\t\t\tPROCESS Level Error Value Table = 0x%x\n", partition.ProcessLevelErrors);
+  APPEND_FORMAT(text, "\t\tValue = %d, Size = 4\n", partition.PartitionIdentifier);
+  APPEND_FORMAT(text, "\t\t\tPartition Identifier = %d\n", partition.PartitionIdentifier);
+  APPEND_FORMAT(text, "\t\tValue = %lld, Size = 8\n", static_cast<long long>(partition.Period));
+  APPEND_FORMAT(text, "\t\t\tPartition Period = %lld\n", static_cast<long long>(partition.Period));
+  APPEND_FORMAT(text, "\t\tValue = %lld, Size = 8\n", static_cast<long long>(partition.Duration));
+  APPEND_FORMAT(text, "\t\t\tPartition Duration = %lld\n", static_cast<long long>(partition.Duration));
   text += RecoveryActions(partition);
   // The documented heading keeps 48 bytes even for 52-byte entries.
   text += "\tPartition's Object Table (48 bytes per object):\n";

@@ -5,6 +5,7 @@
 
 #include "core/diagnostics.h"
 #include "gen/output_file.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -64,9 +65,9 @@ void WriteClientTable(TranslationContext& ctx) {
   int client = 0;
   for (const PartitionRecord& p : ctx.model.partitions.Partitions) {
     if (p.FileSystemPermissions == nullptr) continue;
-    out += Format("#\tClient Index = %d\n", client++);
-    out += Format("#\tPartition \"%s\"\n", p.PartitionName.c_str());
-    out += Format("#\tPartition Identifier = %d\n", p.PartitionIdentifier);
+    APPEND_FORMAT(out, "#\tClient Index = %d\n", client++);
+    APPEND_FORMAT(out, "#\tPartition \"%s\"\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "#\tPartition Identifier = %d\n", p.PartitionIdentifier);
     for (int disk = 0; disk < kFileSystemDisks; ++disk) {
       for (int volume = 0; volume < kFileSystemVolumes; ++volume) {
         const size_t e = static_cast<size_t>(disk * kFileSystemVolumes + volume);
@@ -80,8 +81,8 @@ void WriteClientTable(TranslationContext& ctx) {
             FatalError(ctx, "Multiple partitions have write access to the same disk/volume:", detail.c_str());
           }
         }
-        out += Format("#\tDisk %d, Volume %d: %s\n", disk, volume, AccessName(access));
-        out += Format("\t.byte\t%s\n", AccessName(access));
+        APPEND_FORMAT(out, "#\tDisk %d, Volume %d: %s\n", disk, volume, AccessName(access));
+        APPEND_FORMAT(out, "\t.byte\t%s\n", AccessName(access));
       }
     }
   }

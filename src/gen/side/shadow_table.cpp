@@ -3,6 +3,7 @@
 #include <string>
 
 #include "gen/output_file.h"
+#include "util/format.h"
 #include "util/text.h"
 
 namespace cfgxlate {
@@ -16,10 +17,10 @@ void WriteShadowTable(TranslationContext& ctx) {
   out += "ARINC653ShadowTable:\n";
   for (const PartitionRecord& p : ctx.model.partitions.Partitions) {
     if (p.ShadowLinkObject == 0) continue;
-    out += Format("#\tShadowed Partition \"%s\"\n", p.PartitionName.c_str());
-    out += Format("#\tPartition Identifier = %d\n", p.PartitionIdentifier);
+    APPEND_FORMAT(out, "#\tShadowed Partition \"%s\"\n", p.PartitionName.c_str());
+    APPEND_FORMAT(out, "#\tPartition Identifier = %d\n", p.PartitionIdentifier);
     EmitWord32(settings, out, static_cast<uint32_t>(p.PartitionIdentifier));
-    out += Format("#\tObject Number of link to initial task = %d\n", p.ShadowLinkObject);
+    APPEND_FORMAT(out, "#\tObject Number of link to initial task = %d\n", p.ShadowLinkObject);
     EmitWord32(settings, out, static_cast<uint32_t>(p.ShadowLinkObject));
   }
   // A zero identifier ends the list of pairs.
