@@ -31,6 +31,10 @@ struct TranslationContext {
   // Path of the integrate file while it is being written; a fatal error
   // removes it.
   std::string IntegrateFileInProgress;
+  // The generated files being written, for the crash handler to remove
+  // their temporaries. Fixed slots: a signal handler cannot allocate.
+  static constexpr int kMaxOpenOutputs = 8;
+  const OutputFile* OpenOutputs[kMaxOpenOutputs] = {};
 };
 
 }  // namespace cfgxlate

@@ -68,7 +68,14 @@ void InternalErrorHandler(int) {
     builder.Add(ctx->reader.TagBuffer);
     builder.Emit(program);
   }
-  if (ctx != nullptr && !ctx->IntegrateFileInProgress.empty()) unlink(ctx->IntegrateFileInProgress.c_str());
+  if (ctx != nullptr) {
+    // No temporary of an unfinished output may stay behind.
+    for (const OutputFile* output : ctx->OpenOutputs) {
+      const char* temporary = output != nullptr ? output->TemporaryPath() : nullptr;
+      if (temporary != nullptr) unlink(temporary);
+    }
+    if (!ctx->IntegrateFileInProgress.empty()) unlink(ctx->IntegrateFileInProgress.c_str());
+  }
   _exit(1);
 }
 

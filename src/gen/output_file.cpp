@@ -11,9 +11,35 @@ std::string OutputPath(const TranslationContext& ctx, const std::string& file_na
   return JoinOutputPath(ctx.settings.OutputDirectory, file_name);
 }
 
-void WriteOutputFile(TranslationContext& ctx, const std::string& file_name, const std::string& contents) {
-  const std::string path = OutputPath(ctx, file_name);
-  if (!ctx.fs.WriteFile(path, contents)) FatalError(ctx, "Unable to open file:", path.c_str());
+OutputStream::OutputStream(TranslationContext& ctx, std::string path)
+    : ctx_(ctx), path_(std::move(path)), file_(ctx.fs.OpenForWriting(path_)) {
+  if (file_ == nullptr) FatalError(ctx_, "Unable to open file:", path_.c_str());
+  for (int i = 0; i < TranslationContext::kMaxOpenOutputs; ++i) {
+    if (ctx_.OpenOutputs[i] == nullptr) {
+      ctx_.OpenOutputs[i] = file_.get();
+      slot_ = i;
+      break;
+    }
+  }
+  text.reserve(kChunk + kChunk / 4);
+}
+
+OutputStream::~OutputStream() {
+  if (slot_ >= 0) ctx_.OpenOutputs[slot_] = nullptr;
+}
+
+void OutputStream::WriteOut() {
+  // A file that cannot take its bytes is reported as one that cannot be
+  // opened, the one message for an output that cannot be written.
+  if (!file_->Write(text.data(), text.size())) FatalError(ctx_, "Unable to open file:", path_.c_str());
+  text.clear();
+}
+
+void OutputStream::Close() {
+  WriteOut();
+  if (!file_->Commit()) FatalError(ctx_, "Unable to open file:", path_.c_str());
+  if (slot_ >= 0) ctx_.OpenOutputs[slot_] = nullptr;
+  slot_ = -1;
 }
 
 void Verbose(TranslationContext& ctx, const std::string& text) {

@@ -1,7 +1,9 @@
 // Writing generated files and the verbose dump.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/context.h"
@@ -11,9 +13,33 @@ namespace cfgxlate {
 // The path of a generated file: in the output directory when one is given.
 std::string OutputPath(const TranslationContext& ctx, const std::string& file_name);
 
-// Writes a complete generated file (a temporary renamed into place);
-// "Unable to open file:" with the path when it cannot be written.
-void WriteOutputFile(TranslationContext& ctx, const std::string& file_name, const std::string& contents);
+// A generated file from where the run opens it until it is complete. Lines
+// gather in `text`, which Flush hands to the file once enough has gathered,
+// so no output is ever held whole; Close moves the complete file into place.
+// Destroyed before Close (a fatal error unwinding), it removes its temporary.
+class OutputStream {
+ public:
+  // Opens the file at `path`; "Unable to open file:" with the path when it
+  // cannot be written.
+  OutputStream(TranslationContext& ctx, std::string path);
+  ~OutputStream();
+  OutputStream(const OutputStream&) = delete;
+  OutputStream& operator=(const OutputStream&) = delete;
+
+  std::string text;
+  void Flush() {
+    if (text.size() >= kChunk) WriteOut();
+  }
+  void Close();
+
+ private:
+  static constexpr size_t kChunk = 256 * 1024;
+  void WriteOut();
+  TranslationContext& ctx_;
+  std::string path_;
+  std::unique_ptr<OutputFile> file_;
+  int slot_ = -1;
+};
 
 // Text of the verbose dump (-e to standard output, -e2 to standard error),
 // written at once so that it keeps its place among warnings.

@@ -3,21 +3,59 @@
 // tests, benchmarks and the fuzzer.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace cfgxlate {
 
-// An input file read byte by byte.
+// An input file, read in blocks that the reader scans in memory.
 class InputFile {
  public:
   static constexpr int kEndOfFile = -1;
   virtual ~InputFile() = default;
+
   // The next byte (0..255), or kEndOfFile.
-  virtual int Get() = 0;
+  int Get() {
+    if (next_ == end_ && !Refill()) return kEndOfFile;
+    return static_cast<unsigned char>(*next_++);
+  }
   // Closes the file; false when the system reports an error.
   virtual bool Close() = 0;
+
+ protected:
+  // The next block of the file, valid until the next call; false at the end.
+  virtual bool NextBlock(const char** data, size_t* size) = 0;
+
+ private:
+  bool Refill() {
+    size_t size = 0;
+    if (!NextBlock(&next_, &size) || size == 0) {
+      next_ = end_ = nullptr;
+      return false;
+    }
+    end_ = next_ + size;
+    return true;
+  }
+  const char* next_ = nullptr;
+  const char* end_ = nullptr;
+};
+
+// A generated file while it is written. The bytes go to a temporary beside
+// the target; Commit moves the complete file into place. Destroyed without a
+// successful Commit, it removes the temporary, so a target is written
+// completely or not at all.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  // False when the system reports an error.
+  virtual bool Write(const char* data, size_t size) = 0;
+  virtual bool Commit() = 0;
+  // Path of the temporary while it exists, else nullptr; readable without
+  // allocating, for the crash handler.
+  virtual const char* TemporaryPath() const = 0;
 };
 
 class FileSystem {
@@ -25,15 +63,19 @@ class FileSystem {
   virtual ~FileSystem() = default;
   // Opens a file for binary reading; nullptr when it cannot be opened.
   virtual std::unique_ptr<InputFile> OpenForReading(const std::string& path) = 0;
-  // Writes a whole file so that no reader ever sees it half written;
-  // false when it cannot be written.
-  virtual bool WriteFile(const std::string& path, const std::string& contents) = 0;
-  // Removes a file, making it writable first when needed.
+  // Starts writing a file; nullptr when it cannot be written (the target is
+  // a directory, or no temporary can be created beside it).
+  virtual std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) = 0;
+  // Removes a regular file, making it writable first when needed; never a
+  // directory.
   virtual void RemoveFile(const std::string& path) = 0;
+
+  // Writes a whole file through OpenForWriting; false when it cannot be
+  // written.
+  bool WriteFile(const std::string& path, const std::string& contents);
 };
 
-// The host's files. Output goes to a temporary beside the target, which is
-// renamed into place once complete.
+// The host's files.
 class RealFileSystem : public FileSystem {
  public:
   // Input files held open at once; a configuration that nests includes
@@ -41,7 +83,7 @@ class RealFileSystem : public FileSystem {
   static constexpr int kMaxOpenInputFiles = 1000;
 
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
-  bool WriteFile(const std::string& path, const std::string& contents) override;
+  std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
   void RemoveFile(const std::string& path) override;
 
  private:
@@ -58,9 +100,11 @@ class MemoryFileSystem : public FileSystem {
   std::map<std::string, std::string> files;
   // Paths that refuse every write (to test output errors).
   std::map<std::string, bool> unwritable;
+  // Paths being written and not yet committed.
+  std::set<std::string> in_progress;
 
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
-  bool WriteFile(const std::string& path, const std::string& contents) override;
+  std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
   void RemoveFile(const std::string& path) override;
 
  private:

@@ -81,9 +81,9 @@ std::string IntegrateFilePath(const ModuleSettings& settings) {
 
 void WriteIntegrateFile(TranslationContext& ctx) {
   const std::string path = IntegrateFilePath(ctx.settings);
+  OutputStream file(ctx, path);
   ctx.IntegrateFileInProgress = path;
-
-  std::string out;
+  std::string& out = file.text;
   const ModuleSettings& settings = ctx.settings;
   if (settings.IncludeNameSet) APPEND_FORMAT(out, "%%include \"%s\"\n", settings.IncludeName.c_str());
   if (settings.TargetSet) APPEND_FORMAT(out, "Target\t%s\n", settings.Target.c_str());
@@ -91,7 +91,7 @@ void WriteIntegrateFile(TranslationContext& ctx) {
   PartitionRecord* kernel = FindKernelPartition(ctx.model.partitions);
   WriteKernelHeader(ctx, out, kernel);
   CheckMemoryPools(ctx);
-  WriteKernelObjects(ctx, out);
+  WriteKernelObjects(ctx, file);
   WritePartitionSchedules(ctx, out);
   const AddressSpaceLookups lookups = BuildAddressSpaceLookups(ctx.model.partitions);
   if (kernel != nullptr) WriteAddressSpaceObjects(ctx, lookups, out, *kernel);
@@ -101,9 +101,9 @@ void WriteIntegrateFile(TranslationContext& ctx) {
     WriteAddressSpaceHeader(ctx, out, partition);
     WriteAddressSpaceObjects(ctx, lookups, out, partition);
     out += "EndAddressSpace\n";
+    file.Flush();
   }
-
-  if (!ctx.fs.WriteFile(path, out)) FatalError(ctx, "Unable to open file:", path.c_str());
+  file.Close();
   ctx.IntegrateFileInProgress.clear();
 }
 

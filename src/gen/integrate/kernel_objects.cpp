@@ -160,11 +160,12 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
 
 }  // namespace
 
-void WriteKernelObjects(TranslationContext& ctx, std::string& out) {
+void WriteKernelObjects(TranslationContext& ctx, OutputStream& file) {
   KernelNumbering numbering(ctx);
   RegionsByAddress regions;
   for (PartitionRecord& partition : ctx.model.partitions.Partitions) {
-    WritePartitionKernelObjects(ctx, out, numbering, regions, partition);
+    WritePartitionKernelObjects(ctx, file.text, numbering, regions, partition);
+    file.Flush();
   }
 }
 

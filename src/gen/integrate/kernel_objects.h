@@ -6,12 +6,13 @@
 #include <string>
 
 #include "core/context.h"
+#include "gen/output_file.h"
 
 namespace cfgxlate {
 
 // Appends every partition's kernel objects in definition order and stores
 // the kernel numbers the address spaces refer to (release semaphores,
 // shadow links, port ends, shared regions).
-void WriteKernelObjects(TranslationContext& ctx, std::string& out);
+void WriteKernelObjects(TranslationContext& ctx, OutputStream& file);
 
 }  // namespace cfgxlate

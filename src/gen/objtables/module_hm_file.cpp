@@ -121,8 +121,9 @@ void WritePartitionHMTables(const TranslationContext& ctx, std::string& out, con
 
 void GenerateModuleHMTable(TranslationContext& ctx) {
   if (ctx.model.hm.ModuleHMTable == nullptr) return;  // only with -m
+  OutputStream file(ctx, OutputPath(ctx, "module_hm_table.s"));
+  std::string& out = file.text;
   const PartitionRecord* kernel = KernelPartition(ctx);
-  std::string out;
   out += "\t.section\t\".rodata\",\"a\"\n";
   out += "\t.balign\t8\n";
   WriteCallback(ctx, out);
@@ -136,7 +137,7 @@ void GenerateModuleHMTable(TranslationContext& ctx) {
   WriteCopyTables(ctx, out);
   WriteKernelMMSTable(ctx, out);
   WritePortTasksTable(ctx, out);
-  WriteOutputFile(ctx, "module_hm_table.s", out);
+  file.Close();
 }
 
 }  // namespace cfgxlate

@@ -2,6 +2,7 @@
 // tables, then the linker additions and the module HM tables.
 #include "gen/objtables/object_tables.h"
 
+#include <optional>
 #include <string>
 
 #include "gen/objtables/linker_additions.h"
@@ -17,9 +18,15 @@ namespace cfgxlate {
 
 namespace {
 
+// The files open for the whole walk: object_table.s with kernel_additions.ld
+// beside it, or object_table_kernel.s alone with -z.
 struct TableFiles {
-  std::string main;  // object_table.s, or object_table_kernel.s with -z
-  std::string linker;
+  explicit TableFiles(TranslationContext& ctx)
+      : main(ctx, OutputPath(ctx, ctx.settings.PerApplicationTables != 0 ? "object_table_kernel.s" : "object_table.s")) {
+    if (ctx.settings.PerApplicationTables == 0) linker.emplace(ctx, OutputPath(ctx, "kernel_additions.ld"));
+  }
+  OutputStream main;
+  std::optional<OutputStream> linker;
 };
 
 void WriteOpeningLines(TranslationContext& ctx, std::string& out, const PartitionRecord& partition, bool first) {
@@ -44,9 +51,13 @@ void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, Table
                             PartitionRecord& partition, bool first) {
   const ModuleSettings& settings = ctx.settings;
   const bool kernel = partition.KernelPartition != 0;
-  const bool own_file = settings.PerApplicationTables != 0 && !kernel;
-  std::string own_text;
-  std::string& out = own_file ? own_text : files.main;
+  // With -z each partition other than the kernel's has a file of its own,
+  // opened at its opening lines and complete at the end of its table.
+  std::optional<OutputStream> own_file;
+  if (settings.PerApplicationTables != 0 && !kernel) {
+    own_file.emplace(ctx, OutputPath(ctx, "object_table_" + partition.PartitionName + ".s"));
+  }
+  std::string& out = own_file ? own_file->text : files.main.text;
 
   PartitionNumbering numbering(partition, kernel ? settings.NextKernelObject : settings.FirstVirtualUserObject);
   if (partition.NoObjects == 0) partition.PoolUnits += 16;
@@ -66,13 +77,13 @@ void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, Table
   WritePartitionObjectList(ctx, out, partition, numbering.entries);
 
   if (!kernel && settings.PerApplicationTables == 0) {
-    WriteLinkerAdditions(ctx, files.linker, partition, ObjectTableBytes(ctx, entry_count));
+    WriteLinkerAdditions(ctx, files.linker->text, partition, ObjectTableBytes(ctx, entry_count));
   }
   if (kernel) {
     // Six free numbers in a row for the kernel objects the integrate file adds.
     ctx.settings.NextKernelObject = static_cast<int32_t>(numbering.taken.FindFreeObjectNumbers(numbering.cursor, 6));
   }
-  if (own_file) WriteOutputFile(ctx, "object_table_" + partition.PartitionName + ".s", own_text);
+  if (own_file) own_file->Close();
   partition.PoolUnits += static_cast<int32_t>(numbering.cursor);
 }
 
@@ -80,22 +91,18 @@ void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, Table
 
 void GenerateObjectTables(TranslationContext& ctx) {
   PartitionModel& partitions = ctx.model.partitions;
-  TableFiles files;
-  if (partitions.KernelPartitionSeen != 0) files.main += "\t.data\n\t.balign\t4\n";
+  TableFiles files(ctx);
+  if (partitions.KernelPartitionSeen != 0) files.main.text += "\t.data\n\t.balign\t4\n";
 
   ObjectTablesRun run;
   bool first = true;
   for (PartitionRecord& partition : partitions.Partitions) {
     GeneratePartitionTable(ctx, run, files, partition, first);
     first = false;
+    files.main.Flush();
   }
-
-  if (ctx.settings.PerApplicationTables != 0) {
-    WriteOutputFile(ctx, "object_table_kernel.s", files.main);
-  } else {
-    WriteOutputFile(ctx, "object_table.s", files.main);
-    WriteOutputFile(ctx, "kernel_additions.ld", files.linker);
-  }
+  files.main.Close();
+  if (files.linker) files.linker->Close();
   GenerateModuleHMTable(ctx);
 }
 

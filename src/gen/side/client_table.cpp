@@ -53,8 +53,9 @@ std::array<Writers, kEntries> FindWriters(const std::deque<PartitionRecord>& par
 }  // namespace
 
 void WriteClientTable(TranslationContext& ctx) {
+  OutputStream file(ctx, OutputPath(ctx, "client_table.s"));
+  std::string& out = file.text;
   const std::array<Writers, kEntries> writers = FindWriters(ctx.model.partitions.Partitions);
-  std::string out;
   out += "\t.set\tRADU_VOL_ACCESS_NONE, 0\n";
   out += "\t.set\tRADU_VOL_ACCESS_READ_ONLY, 1\n";
   out += "\t.set\tRADU_VOL_ACCESS_READ_WRITE, 2\n";
@@ -86,7 +87,7 @@ void WriteClientTable(TranslationContext& ctx) {
       }
     }
   }
-  WriteOutputFile(ctx, "client_table.s", out);
+  file.Close();
 }
 
 }  // namespace cfgxlate

@@ -10,7 +10,8 @@ namespace cfgxlate {
 
 void WriteShadowTable(TranslationContext& ctx) {
   const ModuleSettings& settings = ctx.settings;
-  std::string out;
+  OutputStream file(ctx, OutputPath(ctx, "shadow_table.s"));
+  std::string& out = file.text;
   out += "\t.section\t\".rodata\",\"a\"\n";
   out += "\t.balign\t4\n";
   out += "\t.globl\tARINC653ShadowTable\n";
@@ -25,7 +26,7 @@ void WriteShadowTable(TranslationContext& ctx) {
   }
   // A zero identifier ends the list of pairs.
   EmitWord32(settings, out, 0);
-  WriteOutputFile(ctx, "shadow_table.s", out);
+  file.Close();
 }
 
 }  // namespace cfgxlate
