@@ -44,6 +44,8 @@ class OutputStream {
 // Text of the verbose dump (-e to standard output, -e2 to standard error),
 // written at once so that it keeps its place among warnings.
 void Verbose(TranslationContext& ctx, const std::string& text);
+// Whether a verbose dump is wanted: its text is only made when it is.
+inline bool VerboseWanted(const TranslationContext& ctx) { return ctx.settings.Verbose != VerboseStream::None; }
 
 // A 32-bit value as one ".byte" line, most significant byte first, or least
 // significant first with -i.

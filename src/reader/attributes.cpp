@@ -29,8 +29,8 @@ const char* ScanAttributes(Reporter& report, const char* tag_line, const char* p
     const char* attribute = p;
     while (*p != '\0' && *p != ' ' && *p != '=') ++p;
     const size_t attribute_length = static_cast<size_t>(p - attribute);
-    const bool match = std::strncmp(attribute, name, name_length) == 0 &&
-                       (suffix != nullptr ? attribute_length >= name_length : attribute_length == name_length);
+    const bool match = (suffix != nullptr ? attribute_length >= name_length : attribute_length == name_length) &&
+                       std::memcmp(attribute, name, name_length) == 0;
     while (*p == ' ') ++p;
     if (*p != '=') FatalError(report, "XML tag line not well-formed:", tag_line);
     ++p;

@@ -21,12 +21,6 @@ int GetChar(ReaderState& r) {
   return c;
 }
 
-void SetTag(ReaderState& r, const std::string& text) {
-  size_t n = std::min(text.size(), sizeof(r.TagBuffer) - 1);
-  std::memcpy(r.TagBuffer, text.data(), n);
-  r.TagBuffer[n] = '\0';
-}
-
 [[noreturn]] void InvalidComment(TranslationContext& ctx, const std::string& shown) {
   FatalError(ctx, "Invalid comment line:", shown.c_str());
 }
@@ -95,16 +89,21 @@ void ReadTag(TranslationContext& ctx) {
       SkipComment(ctx);
       continue;
     }
-    std::string tag = "<";
+    // The tag gathers in a local buffer of the 5000 characters allowed; the
+    // tag buffer keeps the last complete tag for the crash handler meanwhile.
+    char tag[TagBufferSize + 1];
+    size_t length = 0;
+    tag[length++] = '<';
     c = second;
     while (c != kEnd) {
-      if (tag.size() >= static_cast<size_t>(TagBufferSize)) {
-        std::string shown = tag.substr(0, kOverlongShown) + "...";
+      if (length >= static_cast<size_t>(TagBufferSize)) {
+        std::string shown = std::string(tag, kOverlongShown) + "...";
         FatalError(ctx, "Invalid xml tag line or line too long(5000 character limit):", shown.c_str());
       }
-      tag += (c == '\n' || c == '\t' || c == '\r') ? ' ' : static_cast<char>(c);
+      tag[length++] = (c == '\n' || c == '\t' || c == '\r') ? ' ' : static_cast<char>(c);
       if (c == '>') {
-        SetTag(r, tag);
+        std::memcpy(r.TagBuffer, tag, length);
+        r.TagBuffer[length] = '\0';
         return;
       }
       c = GetChar(r);

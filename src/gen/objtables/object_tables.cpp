@@ -62,7 +62,7 @@ void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, Table
   PartitionNumbering numbering(partition, kernel ? settings.NextKernelObject : settings.FirstVirtualUserObject);
   if (partition.NoObjects == 0) partition.PoolUnits += 16;
 
-  Verbose(ctx, VerboseTableStart(ctx, partition, TaskObjectsWord(partition)));
+  if (VerboseWanted(ctx)) Verbose(ctx, VerboseTableStart(ctx, partition, TaskObjectsWord(partition)));
   WriteOpeningLines(ctx, out, partition, first);
   WriteHeaderBytes(ctx, out, partition);
   if (HasPlainChannelPort(partition)) {

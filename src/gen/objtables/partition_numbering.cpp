@@ -44,7 +44,7 @@ void NumberProcesses(TranslationContext& ctx, PartitionRecord& partition, Partit
     entry.ObjectIndex = process.ObjectIndex;
     entry.UserWord = process.ProcessUserIdentification;
     numbering.entries.push_back(std::move(entry));
-    Verbose(ctx, VerboseProcess(process));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseProcess(process));
   }
 }
 
@@ -65,7 +65,7 @@ void NumberTasks(TranslationContext& ctx, PartitionRecord& partition, PartitionN
     entry.ValueByte = SignedLowByte(static_cast<uint32_t>(task.Priority));
     entry.UserWord = task.TaskUserIdentification;
     numbering.entries.push_back(std::move(entry));
-    Verbose(ctx, VerboseTask(partition, task));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseTask(partition, task));
   }
 }
 
@@ -113,7 +113,7 @@ void NumberSamplingPort(TranslationContext& ctx, ObjectTablesRun& run, Partition
   entry.Direction = port.Direction;
   entry.Value64 = port.RefreshRateSeconds;
   numbering.entries.push_back(std::move(entry));
-  Verbose(ctx, VerboseSamplingPort(port, destinations, kind == kKindSamplingProcedure));
+  if (VerboseWanted(ctx)) Verbose(ctx, VerboseSamplingPort(port, destinations, kind == kKindSamplingProcedure));
 }
 
 // The MaxNbMessages of a shared-memory queue's two ends.
@@ -159,7 +159,7 @@ void NumberQueuingPort(TranslationContext& ctx, ObjectTablesRun& run, PartitionR
                     port.MaxTransfersPerWindow;
   }
   numbering.entries.push_back(std::move(entry));
-  Verbose(ctx, VerboseQueuingPort(port, kind == kKindQueuingProcedure));
+  if (VerboseWanted(ctx)) Verbose(ctx, VerboseQueuingPort(port, kind == kKindQueuingProcedure));
 }
 
 void NumberPorts(TranslationContext& ctx, ObjectTablesRun& run, PartitionRecord& partition,
@@ -196,7 +196,7 @@ void NumberConnections(TranslationContext& ctx, PartitionRecord& partition, Part
     entry.ObjectIndex = connection.ObjectIndex;
     entry.Direction = connection.IsDestination != 0 ? 1 : 0;
     numbering.entries.push_back(std::move(entry));
-    Verbose(ctx, VerboseConnection(connection));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseConnection(connection));
   }
 }
 
@@ -210,7 +210,7 @@ void NumberSimpleObjects(TranslationContext& ctx, std::deque<Record>& records, P
     ObjectEntry entry = MakeObjectEntry(ctx, record.Name, kind);
     entry.ObjectIndex = record.ObjectIndex;
     numbering.entries.push_back(std::move(entry));
-    Verbose(ctx, VerboseObject(record.Name, record.ObjectIndex));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseObject(record.Name, record.ObjectIndex));
   }
 }
 
@@ -224,7 +224,7 @@ void NumberMemoryRegions(TranslationContext& ctx, PartitionRecord& partition, Pa
     const bool read_only = (region.Access1 & kWriteGiven) != 0 && (region.Access1 & kWriteValue) == 0;
     entry.ValueByte = read_only ? 0 : 1;
     numbering.entries.push_back(std::move(entry));
-    Verbose(ctx, VerboseObject(region.Name, region.ObjectIndex));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseObject(region.Name, region.ObjectIndex));
   }
 }
 
@@ -238,7 +238,7 @@ void NumberHMLinks(TranslationContext& ctx, PartitionRecord& partition, Partitio
       entry.ObjectIndex = link.ObjectIndex;
       numbering.entries.push_back(std::move(entry));
     }
-    Verbose(ctx, VerboseObject(link.Name, link.ObjectIndex));
+    if (VerboseWanted(ctx)) Verbose(ctx, VerboseObject(link.Name, link.ObjectIndex));
   }
 }
 
