@@ -1,22 +1,71 @@
 #!/usr/bin/env bash
-# Times the translator on generated configurations of growing size and
-# reports wall time and peak memory, so that growth can be seen to be linear.
-# usage: bash bench/run.sh [build-directory]
+# The benchmark (not a timed test). On one generated module it prints the
+# translator's time next to what reading and writing the same bytes costs:
+# `xmllint --stream --noout` on the input and `cat` of the produced outputs
+# into one new file; the ratio translator / (xmllint + cat); peak memory as a
+# multiple of the input size; and the time for twice the input.
+# usage: bash bench/run.sh [partitions] [objects] [build-directory]
 set -euo pipefail
-build=${1:-build}
+partitions=${1:-254}
+objects=${2:-1000}
+build=${3:-build-bench}
 cd "$(dirname "$0")/.."
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+command -v xmllint >/dev/null || { echo "bench: xmllint is needed (apt-get install libxml2-utils)"; exit 1; }
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCFGXLATE_TESTS=OFF >/dev/null
 cmake --build "$build" -j2 --target cfgxlate cfgxlate_bench_gen >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-printf '%-12s %-10s %-12s %-10s\n' partitions objects seconds peak_kb
-for objects in 20 40 80 160; do
-  "$build/bench/cfgxlate_bench_gen" 254 "$objects" > "$work/bench.xml"
-  start=$(date +%s.%N)
-  if ! /usr/bin/time -f '%M' -o "$work/mem" "$build/cfgxlate" -outputdir "$work" "$work/bench.xml" \
-    > /dev/null 2> "$work/err"; then
-    echo "translation failed:"; head -5 "$work/err"; exit 1
+
+now() { date +%s.%N; }
+median3() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
+
+# Seconds of one run of a command; its status must be 0.
+timed() {
+  local start end
+  start=$(now)
+  if ! "$@" > "$work/out.log" 2> "$work/err.log"; then
+    echo "bench: failed: $*"; head -5 "$work/err.log"; exit 1
   fi
-  end=$(date +%s.%N)
-  printf '%-12s %-10s %-12.3f %-10s\n' 254 "$objects" "$(echo "$end - $start" | bc)" "$(cat "$work/mem")"
+  end=$(now)
+  echo "$end - $start" | bc -l
+}
+
+translate() {  # input -> seconds (median of 3); peak KB in $work/peak
+  local input=$1 runs=()
+  rm -rf "$work/out" && mkdir "$work/out"
+  for i in 1 2 3; do
+    runs+=("$(timed /usr/bin/time -f '%M' -o "$work/peak" "$build/cfgxlate" -outputdir "$work/out" "$input")")
+  done
+  median3 "${runs[@]}"
+}
+
+"$build/bench/cfgxlate_bench_gen" "$partitions" "$objects" > "$work/in.xml"
+"$build/bench/cfgxlate_bench_gen" "$partitions" $((objects * 2)) > "$work/in2.xml"
+input_bytes=$(stat -c %s "$work/in.xml")
+input2_bytes=$(stat -c %s "$work/in2.xml")
+
+translator=$(translate "$work/in.xml")
+peak_kb=$(cat "$work/peak")
+output_bytes=$(cat "$work/out"/* | wc -c)
+xml=()
+copy=()
+for i in 1 2 3; do
+  xml+=("$(timed xmllint --stream --noout "$work/in.xml")")
+  rm -f "$work/copy"
+  copy+=("$(timed sh -c "cat '$work/out'/* > '$work/copy'")")
 done
+xmllint_s=$(median3 "${xml[@]}")
+cat_s=$(median3 "${copy[@]}")
+translator2=$(translate "$work/in2.xml")
+
+printf 'machine: %s, %s cores\n' "$(uname -m)" "$(nproc)"
+printf 'input: %d partitions x %d objects, %.1f MB; outputs %.1f MB\n' "$partitions" "$objects" \
+  "$(echo "$input_bytes / 1000000" | bc -l)" "$(echo "$output_bytes / 1000000" | bc -l)"
+printf '%-34s %8.3f s\n' "translator (median of 3)" "$translator"
+printf '%-34s %8.3f s\n' "xmllint --stream --noout (median)" "$xmllint_s"
+printf '%-34s %8.3f s\n' "cat of the outputs (median)" "$cat_s"
+printf '%-34s %8.2f\n' "ratio translator/(xmllint+cat)" "$(echo "$translator / ($xmllint_s + $cat_s)" | bc -l)"
+printf '%-34s %8.2f (%d KiB)\n' "peak RSS / input size" "$(echo "$peak_kb * 1024 / $input_bytes" | bc -l)" "$peak_kb"
+printf '%-34s %8.3f s (%.1f MB)\n' "translator on twice the objects" "$translator2" \
+  "$(echo "$input2_bytes / 1000000" | bc -l)"
+printf '%-34s %8.2f\n' "time ratio 2x / 1x" "$(echo "$translator2 / $translator" | bc -l)"
