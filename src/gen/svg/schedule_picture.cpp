@@ -158,11 +158,17 @@ void AddPartitionBars(PanelBuilder& pb, Key key) {
     bar.start_ns = TimeTextToNanoseconds(window.WindowStartSeconds);
     bar.duration_ns = TimeTextToNanoseconds(window.WindowDurationSeconds);
     bar.period_start = window.PartitionPeriodStart != 0;
-    bar.label = p.PartitionName;
-    // The legend gives each name with its identifier.
-    bar.short_label = p.KernelPartition != 0 ? "K" : Format("%d", p.PartitionIdentifier);
+    const std::vector<std::string> sharers = SharerNames(pb.b, key, owned.ordinal);
+    if (!sharers.empty()) {
+      std::string with_sharers = p.PartitionName;
+      for (const std::string& name : sharers) with_sharers += " + " + name;
+      bar.labels.push_back(with_sharers);
+    }
+    bar.labels.push_back(p.PartitionName);
+    // The legend gives each name with its identifier (the kernel's with K).
+    bar.labels.push_back(p.KernelPartition != 0 ? "K" : Format("%d", p.PartitionIdentifier));
     bar.tooltip = PartitionWindowTooltip({p, window, bar.start_ns, bar.duration_ns, core_text, pb.multicore},
-                                         PeriodOf(pb.b, pb.schedule, p), SharerNames(pb.b, key, owned.ordinal));
+                                         PeriodOf(pb.b, pb.schedule, p), sharers);
     if (bar.period_start) pb.b.picture.any_period_start = true;
     Place(pb, cores, bar);
   }
@@ -179,7 +185,7 @@ void AddIdleBars(PanelBuilder& pb, Key key) {
     bar.partition = "NULLPartition";
     bar.start_ns = TimeTextToNanoseconds(window->WindowStartSeconds);
     bar.duration_ns = TimeTextToNanoseconds(window->WindowDurationSeconds);
-    bar.label = "idle";
+    bar.labels = {"idle"};
     bar.tooltip = IdleWindowTooltip({pb.b.ctx.model.schedules.NULLPartition, *window, bar.start_ns,
                                      bar.duration_ns, core_text, pb.multicore});
     Place(pb, pb.multicore ? CoresOf(core_text, pb.b.ctx.settings.NumberOfCores) : std::vector<int32_t>{0}, bar);
@@ -200,7 +206,7 @@ std::vector<PictureLane> RestartLanes(PanelBuilder& pb) {
       bar.legend = entry;
       bar.start_ns = TimeTextToNanoseconds(window.WindowStartSeconds);
       bar.duration_ns = TimeTextToNanoseconds(window.WindowDurationSeconds);
-      bar.label = "restart";
+      bar.labels = {"restart"};
       bar.tooltip = RestartWindowTooltip(window, bar.start_ns, bar.duration_ns, restart.Core);
       lane.bars.push_back(bar);
     }

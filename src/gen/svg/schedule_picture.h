@@ -28,8 +28,9 @@ struct PictureBar {
   int64_t start_ns = 0;
   int64_t duration_ns = 0;
   bool period_start = false;
-  std::string label;        // shown inside the bar when it fits
-  std::string short_label;  // shown instead when only it fits: the identifier
+  // Labels from the fullest to the shortest; the first that fits inside the
+  // bar is shown.
+  std::vector<std::string> labels;
   std::string tooltip;  // always shown on hover
 };
 

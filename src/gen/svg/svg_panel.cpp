@@ -80,10 +80,10 @@ void WriteBar(PanelWriter& w, const PictureLane& lane, const PictureBar& bar, do
                   static_cast<long long>(bar.duration_ns));
   w.out += " x=\"" + Coordinate(x) + "\" y=\"" + Coordinate(bar_top) + "\" width=\"" + Coordinate(width) +
            "\" height=\"" + Coordinate(kBarHeight) + "\" fill=\"" + FillOf(look) + "\" " + OutlineOf(look) + "/>";
-  for (const std::string* label : {&bar.label, &bar.short_label}) {
-    if (!label->empty() && TextWidth(*label, kBarFontSize) + 6 <= width) {
+  for (const std::string& label : bar.labels) {
+    if (TextWidth(label, kBarFontSize) + 6 <= width) {
       w.out += Text(x + width / 2, bar_top + kBarHeight / 2 + kBarFontSize * 0.36, kBarFontSize, "middle",
-                    LabelColourOf(look), *label);
+                    LabelColourOf(look), label);
       break;
     }
   }
