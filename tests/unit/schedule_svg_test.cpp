@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gen/svg/schedule_picture.h"
+#include "gen/svg/model_texts.h"
 #include "gen/svg/svg_text.h"
 #include "gen/svg/time_axis.h"
 #include "run_helpers.h"
