@@ -14,6 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const char* const kSwitchSets[][4] = {
       {"-m", "-wa", nullptr, nullptr}, {"-q0", "-m", nullptr, nullptr}, {"-ea", nullptr, nullptr, nullptr},
       {"-32", "-z", "-m", nullptr},   {"-f", "-w", nullptr, nullptr},  {nullptr, nullptr, nullptr, nullptr},
+      // The schedule picture reads whatever schedules a run accepted.
+      {"-m", "--schedule-svg", "f.svg", nullptr}, {"-q0", "-m", "--schedule-svg=f.svg", nullptr},
   };
   const auto& switches = kSwitchSets[data[0] % (sizeof(kSwitchSets) / sizeof(kSwitchSets[0]))];
   cfgxlate::MemoryFileSystem fs;

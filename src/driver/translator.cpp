@@ -6,6 +6,7 @@
 #include "gen/objtables/object_tables.h"
 #include "gen/side/client_table.h"
 #include "gen/side/shadow_table.h"
+#include "gen/svg/schedule_svg.h"
 #include "module/module_element.h"
 #include "util/paths.h"
 
@@ -20,6 +21,8 @@ void RunPhases(TranslationContext& ctx) {
   WriteIntegrateFile(ctx);
   if (ctx.model.partitions.ShadowTableWanted != 0) WriteShadowTable(ctx);
   if (ctx.model.partitions.ClientTableWanted != 0) WriteClientTable(ctx);
+  // Last, so that a failed run never leaves a picture behind.
+  if (!ctx.settings.ScheduleSvgFileName.empty()) WriteScheduleSvg(ctx);
 }
 
 }  // namespace

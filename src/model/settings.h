@@ -63,6 +63,7 @@ struct ModuleSettings {
   DiagnosticsLayout Diagnostics = DiagnosticsLayout::Classic;
 
   // Module element.
+  std::string ModuleName;  // as written; empty when not given
   std::string Target;
   bool TargetSet = false;
   std::string IncludeName;

@@ -71,6 +71,9 @@ void ReadModuleAttributes(TranslationContext& ctx, const char* tag) {
     }
     s.NumberOfCores = number;
   }
+  // Only the schedule picture shows it; read last, so that every earlier
+  // check keeps its place.
+  if (const char* module_name = FindAttribute(ctx.report, tag, "ModuleName")) s.ModuleName = AttributeText(module_name);
 }
 
 bool IsModuleStart(const char* tag) {
