@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "util/file_system.h"
@@ -33,6 +34,10 @@ struct ReaderState {
   // handler can print it without allocating.
   char TagBuffer[TagBufferSize + 8] = {0};
   bool Started = false;
+  // Every file opened for reading (the XML file, then includes), each once,
+  // in the order first opened: what the outputs depend on.
+  std::vector<std::string> OpenedFiles;
+  std::unordered_set<std::string> OpenedFileSet;
 };
 
 }  // namespace cfgxlate

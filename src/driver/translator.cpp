@@ -1,6 +1,7 @@
 #include "driver/translator.h"
 
 #include "core/diagnostics.h"
+#include "driver/depfile.h"
 #include "driver/options.h"
 #include "gen/integrate/integrate_file.h"
 #include "gen/objtables/object_tables.h"
@@ -23,6 +24,8 @@ void RunPhases(TranslationContext& ctx) {
   if (ctx.model.partitions.ClientTableWanted != 0) WriteClientTable(ctx);
   // Last, so that a failed run never leaves a picture behind.
   if (!ctx.settings.ScheduleSvgFileName.empty()) WriteScheduleSvg(ctx);
+  // Last: only a run that wrote everything leaves a dependency file.
+  if (!ctx.settings.DepFileName.empty()) WriteDepFile(ctx);
 }
 
 }  // namespace

@@ -62,12 +62,17 @@ void SkipComment(TranslationContext& ctx) {
   }
 }
 
+void RecordOpenedFile(ReaderState& r, const std::string& name) {
+  if (r.OpenedFileSet.insert(name).second) r.OpenedFiles.push_back(name);
+}
+
 }  // namespace
 
 void StartReader(TranslationContext& ctx, std::unique_ptr<InputFile> file, const std::string& file_name) {
   ReaderState& r = ctx.reader;
   r.File = std::move(file);
   r.FileName = file_name;
+  RecordOpenedFile(r, file_name);
   r.LineNumber = 1;
   r.AtEndOfFile = false;
   r.Started = true;
@@ -127,6 +132,7 @@ void OpenInclude(TranslationContext& ctx, const std::string& name) {
   r.FileName = name;
   r.File = ctx.fs.OpenForReading(name);
   if (r.File == nullptr) FatalError(ctx, "Unable to open include file:", name.c_str());
+  RecordOpenedFile(r, name);
   r.LineNumber = 1;
   r.AtEndOfFile = false;
 }

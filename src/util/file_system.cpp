@@ -124,6 +124,16 @@ void RealFileSystem::RemoveFile(const std::string& path) {
   ::unlink(path.c_str());
 }
 
+std::string RealFileSystem::CurrentDirectory() {
+  std::string path(4096, '\0');
+  while (getcwd(&path[0], path.size()) == nullptr) {
+    if (errno != ERANGE) return ".";
+    path.resize(path.size() * 2);
+  }
+  path.resize(std::char_traits<char>::length(path.c_str()));
+  return path;
+}
+
 class MemoryInputFile : public InputFile {
  public:
   MemoryInputFile(const std::string* data, int* open_count) : data_(data), open_count_(open_count) {}

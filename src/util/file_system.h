@@ -69,6 +69,8 @@ class FileSystem {
   // Removes a regular file, making it writable first when needed; never a
   // directory.
   virtual void RemoveFile(const std::string& path) = 0;
+  // The working directory, against which relative names are taken.
+  virtual std::string CurrentDirectory() = 0;
 
   // Writes a whole file through OpenForWriting; false when it cannot be
   // written.
@@ -85,6 +87,7 @@ class RealFileSystem : public FileSystem {
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
   void RemoveFile(const std::string& path) override;
+  std::string CurrentDirectory() override;
 
  private:
   int open_inputs_ = 0;
@@ -102,10 +105,12 @@ class MemoryFileSystem : public FileSystem {
   std::map<std::string, bool> unwritable;
   // Paths being written and not yet committed.
   std::set<std::string> in_progress;
+  std::string current_directory = "/work";
 
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;
   void RemoveFile(const std::string& path) override;
+  std::string CurrentDirectory() override { return current_directory; }
 
  private:
   int open_inputs_ = 0;

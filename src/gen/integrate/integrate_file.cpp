@@ -72,12 +72,12 @@ void WriteAddressSpaceHeader(const TranslationContext& ctx, std::string& out, co
   if (p.IsIODomainSpecified != 0) APPEND_FORMAT(out, "\tIsIODomain\t%s\n", p.IsIODomain != 0 ? "true" : "false");
 }
 
+}  // namespace
+
 std::string IntegrateFilePath(const ModuleSettings& settings) {
   if (settings.OutputDirectory.empty()) return settings.IntegrateFileName;
   return JoinOutputPath(settings.OutputDirectory, BaseName(settings.IntegrateFileName));
 }
-
-}  // namespace
 
 void WriteIntegrateFile(TranslationContext& ctx) {
   const std::string path = IntegrateFilePath(ctx.settings);

@@ -3,13 +3,19 @@
 // other partition.
 #pragma once
 
+#include <string>
+
 #include "core/context.h"
 
 namespace cfgxlate {
 
-// Builds the whole file in memory and writes it at the end. While it is
-// built, its path is the integrate file in progress, which a fatal error
-// removes, so a failed run leaves no integrate file behind.
+// Writes the file from its opening on. While it is written, its path is the
+// integrate file in progress, which a fatal error removes, so a failed run
+// leaves no integrate file behind.
 void WriteIntegrateFile(TranslationContext& ctx);
+
+// Where the integrate file goes: its name, or with -outputdir its base name
+// in that directory.
+std::string IntegrateFilePath(const ModuleSettings& settings);
 
 }  // namespace cfgxlate
