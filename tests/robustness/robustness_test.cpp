@@ -3,7 +3,8 @@
 // value in turn emptied, made huge or made negative, is run in-process
 // under the case's own switches. Each run must end with status 0, or with
 // status 1 and an error message; never with a signal, a sanitizer report
-// (in the sanitizer build) or an internal error.
+// (in the sanitizer build) or an internal error. Each run is repeated under
+// a few more switch sets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,21 +84,37 @@ const std::vector<Input>& Inputs() {
   return inputs;
 }
 
-// Runs the input with `file` replaced by `text`; a failure message naming
-// what was done, or "" when the run ended soundly.
+// Switches put in front of the case's own, so that the damaged inputs also
+// reach the single-core, ROM-table and per-application paths.
+const std::vector<std::vector<std::string>> kSwitchSets = {
+    {},
+    {"-q0", "-m", "-y", "-r", "-a", "-t"},
+    {"-z", "-32", "-i", "-d", "-s", "-e2", "-checksum"},
+};
+
+// Runs the input with `file` replaced by `text` under each switch set; a
+// failure message naming what was done, or "" when every run ended soundly.
 std::string RunDamaged(const Input& input, const std::string& file, const std::string& text,
                        const std::string& what) {
-  MemoryFileSystem files;
-  files.files = input.files;
-  files.files[file] = text;
-  std::vector<const char*> argv{"cfgxlate"};
-  for (const std::string& arg : input.args) argv.push_back(arg.c_str());
-  BufferConsole console;
-  const int status = RunTranslator(static_cast<int>(argv.size()), argv.data(), files, console);
-  const bool sound = (status == 0 || (status == 1 && console.err.find(": error: ") != std::string::npos)) &&
-                     console.err.find("internal error") == std::string::npos;
-  if (sound) return "";
-  return file + " " + what + ": status " + std::to_string(status) + "\n" + console.err + "\n--- input:\n" + text;
+  for (const std::vector<std::string>& extra : kSwitchSets) {
+    MemoryFileSystem files;
+    files.files = input.files;
+    files.files[file] = text;
+    std::vector<const char*> argv{"cfgxlate"};
+    for (const std::string& arg : extra) argv.push_back(arg.c_str());
+    for (const std::string& arg : input.args) argv.push_back(arg.c_str());
+    BufferConsole console;
+    const int status = RunTranslator(static_cast<int>(argv.size()), argv.data(), files, console);
+    const bool sound = (status == 0 || (status == 1 && console.err.find(": error: ") != std::string::npos)) &&
+                       console.err.find("internal error") == std::string::npos;
+    if (!sound) {
+      std::string command;
+      for (const char* arg : argv) command += std::string(" ") + arg;
+      return file + " " + what + ", run as" + command + ": status " + std::to_string(status) + "\n" + console.err +
+             "\n--- input:\n" + text;
+    }
+  }
+  return "";
 }
 
 // Positions just after each tag's closing ">" (comments and declarations
