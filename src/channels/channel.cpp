@@ -28,6 +28,10 @@ bool ReadSourceBlock(TranslationContext& ctx, ChannelState& state) {
   state.SourceSeen = true;
   while (!StartsWith(line, "</Source")) {
     if (IsStandardPartition(line)) {
+      // A channel has one source: a second end would replace it while the
+      // first port still points at the channel.
+      if (state.SourceEndSeen) FatalError(ctx, "Multiple channel sources encountered", line.c_str());
+      state.SourceEndSeen = true;
       ReadSourceEnd(ctx, state, line.c_str());
     } else if (IsPseudoPartition(line)) {
       // A peer outside the module: nothing is recorded.

@@ -13,6 +13,8 @@ enum class SourceKind { kNone, kSampling, kQueuing, kConnection };
 struct ChannelState {
   ChannelRecord* Channel = nullptr;
   bool SourceSeen = false;
+  // A Standard_Partition end was read inside the Source block.
+  bool SourceEndSeen = false;
   SourceKind Kind = SourceKind::kNone;
 };
 

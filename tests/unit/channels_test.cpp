@@ -207,6 +207,19 @@ TEST(ConnectionTable, PseudoPartitionSourceIsNotRecorded) {
   EXPECT_EQ(channel.Destinations[1].Sampling, &m.mine->SamplingPorts[2]);
 }
 
+TEST(ConnectionTable, PseudoEndsBesideOneRealSourceEndAreAccepted) {
+  // Pseudo lines record nothing, so they neither count as a second source
+  // nor take the place of the real one, before or after it.
+  Module m;
+  const std::string pseudo = "<PseudoPartition Name=\"Ground\"/>\n";
+  ASSERT_EQ(m.Read(Table(Channel(Src(pseudo + End(1, "S") + "\n" + pseudo)) +
+                         Channel(Src(End(1, "Q") + "\n" + pseudo + pseudo)))),
+            "");
+  ASSERT_EQ(m.Channels().size(), 2u);
+  EXPECT_EQ(m.Channels()[0].Source.Sampling, &m.alpha->SamplingPorts[0]);
+  EXPECT_EQ(m.Channels()[1].Source.Queuing, &m.alpha->QueuingPorts[0]);
+}
+
 TEST(ConnectionTable, SamplingPortsComeBeforeQueuingPortsBeforeConnections) {
   Module m;
   ASSERT_EQ(m.Read(Table(Channel(Src(5, "X")) + Channel(Src(5, "Z")))), "");
@@ -347,6 +360,12 @@ TEST(ConnectionTable, SourceComesFirstAndOnceWithEmptyElementEnds) {
       {"<Destination>\n" + End(2, "S") + "\n", 3, "Channel Destination encountered before Source", "<Destination>"},
       // Reported against the line after the second <Source>.
       {kPseudoSource + "<Source>\n" + End(1, "S") + "\n", 7, "Multiple channel sources encountered", End(1, "S")},
+      // A second real end inside one Source block, of another kind or of
+      // the same kind, is refused on its own line before it is resolved.
+      {"<Source>\n" + End(1, "S") + "\n" + End(1, "Q", kShared) + "\n</Source>\n", 5,
+       "Multiple channel sources encountered", End(1, "Q", kShared)},
+      {"<Source>\n" + End(1, "S") + "\n<Pseudo_Partition/>\n<StandardPartition PortName=\"Nowhere\">\n</Source>\n", 6,
+       "Multiple channel sources encountered", "<StandardPartition PortName=\"Nowhere\">"},
   });
 }
 
