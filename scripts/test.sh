@@ -4,12 +4,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! ls /usr/lib/*/cmake/GTest/GTestConfig.cmake /usr/lib/cmake/GTest/GTestConfig.cmake >/dev/null 2>&1; then
-  apt-get update && apt-get install -y libgtest-dev
-fi
-# The schedule-picture test checks its SVG with xmllint and renders it.
-if ! command -v xmllint >/dev/null || ! command -v rsvg-convert >/dev/null; then
-  apt-get update && apt-get install -y libxml2-utils librsvg2-bin
+# What the tests need: GoogleTest; xmllint and rsvg-convert for the schedule
+# picture; ninja and make for the build-system test; groff for the manual.
+packages=()
+ls /usr/lib/*/cmake/GTest/GTestConfig.cmake /usr/lib/cmake/GTest/GTestConfig.cmake >/dev/null 2>&1 ||
+  packages+=(libgtest-dev)
+command -v xmllint >/dev/null || packages+=(libxml2-utils)
+command -v rsvg-convert >/dev/null || packages+=(librsvg2-bin)
+command -v ninja >/dev/null || packages+=(ninja-build)
+command -v make >/dev/null || packages+=(make)
+command -v groff >/dev/null || packages+=(groff-base)
+if [ ${#packages[@]} -gt 0 ]; then
+  apt-get update && apt-get install -y "${packages[@]}"
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
