@@ -17,7 +17,8 @@ struct TranslationContext {
   TranslationContext(FileSystem& file_system, Console& console_streams, std::string program_name)
       : fs(file_system),
         console(console_streams),
-        report(console_streams, std::move(program_name), reader.LineNumber, settings.Warnings) {}
+        report(console_streams, std::move(program_name), reader.LineNumber, reader.FileName, settings.Warnings,
+               settings.Diagnostics) {}
   TranslationContext(const TranslationContext&) = delete;
   TranslationContext& operator=(const TranslationContext&) = delete;
 

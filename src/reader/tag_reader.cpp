@@ -122,6 +122,9 @@ void ReadTag(TranslationContext& ctx) {
 
 void OpenInclude(TranslationContext& ctx, const std::string& name) {
   ReaderState& r = ctx.reader;
+  // A file that cannot be opened is reported from the including file.
+  std::unique_ptr<InputFile> file = ctx.fs.OpenForReading(name);
+  if (file == nullptr) FatalError(ctx, "Unable to open include file:", name.c_str());
   IncludeFrame frame;
   frame.File = std::move(r.File);
   frame.FileName = std::move(r.FileName);
@@ -130,8 +133,7 @@ void OpenInclude(TranslationContext& ctx, const std::string& name) {
   frame.InIncludedXML = r.InIncludedXML;
   r.IncludeStack.push_back(std::move(frame));
   r.FileName = name;
-  r.File = ctx.fs.OpenForReading(name);
-  if (r.File == nullptr) FatalError(ctx, "Unable to open include file:", name.c_str());
+  r.File = std::move(file);
   RecordOpenedFile(r, name);
   r.LineNumber = 1;
   r.AtEndOfFile = false;
