@@ -61,13 +61,13 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> contents, names;
   for (int i = 3; i < argc; ++i) {
-    const std::string spec = argv[i];
-    const size_t equals = spec.find('=');
-    std::ifstream file(spec.substr(0, equals), std::ios::binary);
+    const std::string argument = argv[i];
+    const size_t equals = argument.find('=');
+    std::ifstream file(argument.substr(0, equals), std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
     contents.push_back(text.str());
-    names.push_back(equals == std::string::npos ? spec : spec.substr(equals + 1));
+    names.push_back(equals == std::string::npos ? argument : argument.substr(equals + 1));
   }
   std::ofstream seed(argv[1], std::ios::binary);
   seed << header;

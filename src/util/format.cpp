@@ -48,16 +48,16 @@ void AppendFormatted(std::string& out, const char* format, const FormatArgument*
       return;
     }
     out.append(p, static_cast<size_t>(percent - p));
-    const char* spec = percent + 1;
+    const char* cursor = percent + 1;
     int longs = 0;
-    while (*spec == 'l') {
+    while (*cursor == 'l') {
       ++longs;
-      ++spec;
+      ++cursor;
     }
-    const char conversion = *spec;
+    const char conversion = *cursor;
     if (conversion == '%') {
       out += '%';
-      p = spec + 1;
+      p = cursor + 1;
       continue;
     }
     const FormatArgument none;
@@ -89,11 +89,11 @@ void AppendFormatted(std::string& out, const char* format, const FormatArgument*
         break;
       default:
         // Not a supported conversion: written as it stands.
-        out.append(percent, static_cast<size_t>(spec - percent) + (conversion != '\0' ? 1 : 0));
+        out.append(percent, static_cast<size_t>(cursor - percent) + (conversion != '\0' ? 1 : 0));
         break;
     }
     if (conversion == '\0') return;
-    p = spec + 1;
+    p = cursor + 1;
   }
 }
 
