@@ -62,6 +62,37 @@ void SkipComment(TranslationContext& ctx) {
   }
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Takes the blanks before a tag, counting lines; returns the byte after
+// them (taken too), or kEnd.
+int SkipBlanks(ReaderState& r) {
+  for (;;) {
+    std::string_view pending = r.File->Pending();
+    if (pending.empty()) return kEnd;
+    size_t i = 0;
+    while (i < pending.size() && IsBlank(pending[i])) {
+      if (pending[i] == '\n') ++r.LineNumber;
+      ++i;
+    }
+    if (i < pending.size()) {
+      r.File->Skip(i + 1);
+      return static_cast<unsigned char>(pending[i]);
+    }
+    r.File->Skip(i);
+  }
+}
+
+// Copies tag text, counting lines; line ends and tabs become spaces.
+size_t CopyTagText(ReaderState& r, char* to, const char* from, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    const char c = from[i];
+    if (c == '\n') ++r.LineNumber;
+    to[i] = (c == '\n' || c == '\t' || c == '\r') ? ' ' : c;
+  }
+  return count;
+}
+
 void RecordOpenedFile(ReaderState& r, const std::string& name) {
   if (r.OpenedFileSet.insert(name).second) r.OpenedFiles.push_back(name);
 }
@@ -80,17 +111,18 @@ void StartReader(TranslationContext& ctx, std::unique_ptr<InputFile> file, const
 
 void ReadTag(TranslationContext& ctx) {
   ReaderState& r = ctx.reader;
+  r.Attributes.Line = nullptr;  // the tag it describes is being replaced
   for (;;) {
-    int c = GetChar(r);
-    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') c = GetChar(r);
+    int c = SkipBlanks(r);
     if (c == kEnd) {
       r.TagBuffer[0] = '\0';
       r.AtEndOfFile = true;
       return;
     }
     if (c != '<') FatalError(ctx, "Tag line does not begin with '<'");
-    int second = GetChar(r);
-    if (second == '!') {
+    std::string_view pending = r.File->Pending();
+    if (!pending.empty() && pending[0] == '!') {
+      r.File->Skip(1);
       SkipComment(ctx);
       continue;
     }
@@ -99,24 +131,32 @@ void ReadTag(TranslationContext& ctx) {
     char tag[TagBufferSize + 1];
     size_t length = 0;
     tag[length++] = '<';
-    c = second;
-    while (c != kEnd) {
-      if (length >= static_cast<size_t>(TagBufferSize)) {
+    for (;; pending = r.File->Pending()) {
+      if (pending.empty()) {
+        // A tag cut off by the end of the file is dropped.
+        r.TagBuffer[0] = '\0';
+        r.AtEndOfFile = true;
+        return;
+      }
+      const char* close = static_cast<const char*>(std::memchr(pending.data(), '>', pending.size()));
+      const size_t take = close != nullptr ? static_cast<size_t>(close - pending.data()) + 1 : pending.size();
+      const size_t room = static_cast<size_t>(TagBufferSize) - length;
+      if (take > room) {
+        // The character after the last that fits is read, and its line
+        // counted, before the tag is refused.
+        length += CopyTagText(r, tag + length, pending.data(), room);
+        if (pending[room] == '\n') ++r.LineNumber;
         std::string shown = std::string(tag, kOverlongShown) + "...";
         FatalError(ctx, "Invalid xml tag line or line too long(5000 character limit):", shown.c_str());
       }
-      tag[length++] = (c == '\n' || c == '\t' || c == '\r') ? ' ' : static_cast<char>(c);
-      if (c == '>') {
+      length += CopyTagText(r, tag + length, pending.data(), take);
+      r.File->Skip(take);
+      if (close != nullptr) {
         std::memcpy(r.TagBuffer, tag, length);
         r.TagBuffer[length] = '\0';
         return;
       }
-      c = GetChar(r);
     }
-    // A tag cut off by the end of the file is dropped.
-    r.TagBuffer[0] = '\0';
-    r.AtEndOfFile = true;
-    return;
   }
 }
 
@@ -154,6 +194,17 @@ bool CloseInclude(TranslationContext& ctx) {
   return true;
 }
 
+namespace {
+
+bool HandOut(TranslationContext& ctx, const char* tag, TagLine& tag_line) {
+  tag_line.assign(tag);
+  IndexAttributes(ctx.reader.Attributes, tag_line.c_str(), tag);
+  CheckTagVocabulary(ctx, tag_line.c_str());
+  return true;
+}
+
+}  // namespace
+
 bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
   ReaderState& r = ctx.reader;
   bool after_xi_include = false;
@@ -164,6 +215,10 @@ bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
       if (CloseInclude(ctx)) continue;
       return false;
     }
+    // Most tags are none of the reader's own: those begin "<I" or come
+    // inside an include block or just after an xi:include.
+    const bool plain = tag[1] != 'I' && !after_xi_include && !r.InIncludedPartitions && !r.InIncludedXML;
+    if (plain) return HandOut(ctx, tag, tag_line);
     bool skip_declaration = after_xi_include && StartsWith(tag, "<?xml");
     after_xi_include = false;
     if (skip_declaration) continue;
@@ -202,9 +257,7 @@ bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
       FatalError(ctx, "Invalid line detected in an IncludedPartitions specifications:", tag);
     }
     if (r.InIncludedXML) FatalError(ctx, "Invalid line detected in an IncludedXML specifications:", tag);
-    tag_line.assign(tag);
-    CheckTagVocabulary(ctx, tag_line.c_str());
-    return true;
+    return HandOut(ctx, tag, tag_line);
   }
 }
 

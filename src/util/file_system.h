@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace cfgxlate {
 
@@ -22,6 +23,14 @@ class InputFile {
     if (next_ == end_ && !Refill()) return kEndOfFile;
     return static_cast<unsigned char>(*next_++);
   }
+  // The bytes read ahead and not yet taken, refilled when none are left;
+  // empty at the end of the file. Valid until the next call of any of these.
+  std::string_view Pending() {
+    if (next_ == end_) Refill();
+    return std::string_view(next_, static_cast<size_t>(end_ - next_));
+  }
+  // Takes `count` bytes of those Pending returned.
+  void Skip(size_t count) { next_ += count; }
   // Closes the file; false when the system reports an error.
   virtual bool Close() = 0;
 
