@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -136,7 +137,8 @@ std::string RealFileSystem::CurrentDirectory() {
 
 class MemoryInputFile : public InputFile {
  public:
-  MemoryInputFile(const std::string* data, int* open_count) : data_(data), open_count_(open_count) {}
+  MemoryInputFile(const std::string* data, size_t block_size, int* open_count)
+      : data_(data), block_size_(block_size == 0 ? data->size() : block_size), open_count_(open_count) {}
   ~MemoryInputFile() override { Close(); }
   bool Close() override {
     if (data_ == nullptr) return true;
@@ -147,16 +149,17 @@ class MemoryInputFile : public InputFile {
 
  protected:
   bool NextBlock(const char** data, size_t* size) override {
-    if (data_ == nullptr || delivered_) return false;
-    delivered_ = true;
-    *data = data_->data();
-    *size = data_->size();
+    if (data_ == nullptr || delivered_ == data_->size()) return false;
+    *data = data_->data() + delivered_;
+    *size = std::min(block_size_, data_->size() - delivered_);
+    delivered_ += *size;
     return true;
   }
 
  private:
   const std::string* data_;
-  bool delivered_ = false;
+  size_t block_size_;
+  size_t delivered_ = 0;
   int* open_count_;
 };
 
@@ -164,7 +167,7 @@ std::unique_ptr<InputFile> MemoryFileSystem::OpenForReading(const std::string& p
   auto it = files.find(path);
   if (it == files.end() || open_inputs_ >= kMaxOpenInputFiles) return nullptr;
   ++open_inputs_;
-  return std::make_unique<MemoryInputFile>(&it->second, &open_inputs_);
+  return std::make_unique<MemoryInputFile>(&it->second, input_block_size, &open_inputs_);
 }
 
 namespace {

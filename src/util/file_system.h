@@ -115,6 +115,9 @@ class MemoryFileSystem : public FileSystem {
   // Paths being written and not yet committed.
   std::set<std::string> in_progress;
   std::string current_directory = "/work";
+  // Bytes an input file hands out at a time; 0 for the whole file at once.
+  // Tests cut inputs into small blocks to reach every block boundary.
+  size_t input_block_size = 0;
 
   std::unique_ptr<InputFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<OutputFile> OpenForWriting(const std::string& path) override;

@@ -7,14 +7,16 @@
 namespace cfgxlate::test {
 namespace {
 
-TagsRead ReadFile(const std::string& contents) {
+// `block_size` cuts the input into blocks of that many bytes (0: whole).
+TagsRead ReadFile(const std::string& contents, size_t block_size = 0) {
   TestContext t;
   t.fs.files["main.xml"] = contents;
+  t.fs.input_block_size = block_size;
   return ReadAllTags(t, "main.xml");
 }
 
-std::string ReadFatal(const std::string& contents) {
-  return FatalLines([&] { ReadFile(contents); });
+std::string ReadFatal(const std::string& contents, size_t block_size = 0) {
+  return FatalLines([&] { ReadFile(contents, block_size); });
 }
 
 TEST(TagReader, TagsSpanLinesAndShareLines) {
@@ -44,6 +46,25 @@ TEST(TagReader, TagsAreLimitedTo5000Characters) {
   EXPECT_EQ(Runs(ReadFatal("\n<" + std::string(4999, 'a') + ">\n")),
             ErrorLine("Line 2 - Invalid xml tag line or line too long(5000 character limit):") +
                 ErrorLine("<a{3999}..."));
+}
+
+TEST(TagReader, BlockBoundariesChangeNothing) {
+  // Files reach the reader in blocks; a tag, a comment or a run of blanks
+  // cut anywhere reads as the whole.
+  const std::string contents = "  <A x=\"1\">\n<!-- a\n comment -->\n<B\n\ty=\"2\"\r\n z=\"3\">\n<C/><D/>\n<E";
+  const TagsRead expected = {{1, "<A x=\"1\">"}, {6, "<B  y=\"2\"   z=\"3\">"}, {7, "<C/>"}, {7, "<D/>"}};
+  const std::string longest = "<" + std::string(4998, 'a') + ">";
+  // The character after the 5000th is read, and its line counted, before
+  // the tag is refused.
+  const std::string overlong = "\n<" + std::string(4999, 'a') + "\n>";
+  for (size_t block : {1, 2, 3, 7, 4096}) {
+    SCOPED_TRACE(block);
+    EXPECT_EQ(ReadFile(contents, block), expected);
+    EXPECT_EQ(ReadFile(longest, block), (TagsRead{{1, longest}}));
+    EXPECT_EQ(Runs(ReadFatal(overlong, block)),
+              ErrorLine("Line 3 - Invalid xml tag line or line too long(5000 character limit):") +
+                  ErrorLine("<a{3999}..."));
+  }
 }
 
 TEST(TagReader, CommentsAreSkippedAndMalformedOnesAreFatal) {
