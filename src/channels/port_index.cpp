@@ -1,22 +1,30 @@
 #include "channels/port_index.h"
 
+#include <algorithm>
+
 namespace cfgxlate {
 
 namespace {
 
-// emplace keeps the entry already present, so filling the kinds in order of
-// precedence and each list in order leaves the winner of every name.
+bool NameBefore(const PortName& entry, std::string_view name) { return entry.Name < name; }
+
+// Filled in order of precedence, kind after kind and each list in order; a
+// stable sort keeps that order among equal names, so the first of each run
+// is the one a channel end names.
 PortNameIndex BuildIndex(PartitionRecord& partition) {
   PortNameIndex index;
-  for (SamplingPortRecord& port : partition.SamplingPorts) {
-    index.emplace(port.Name, PortReference{&port, nullptr, nullptr});
-  }
-  for (QueuingPortRecord& port : partition.QueuingPorts) {
-    index.emplace(port.Name, PortReference{nullptr, &port, nullptr});
-  }
+  index.reserve(partition.SamplingPorts.size() + partition.QueuingPorts.size() + partition.Connections.size());
+  for (SamplingPortRecord& port : partition.SamplingPorts) index.push_back({port.Name, {&port, nullptr, nullptr}});
+  for (QueuingPortRecord& port : partition.QueuingPorts) index.push_back({port.Name, {nullptr, &port, nullptr}});
   for (ConnectionRecord& connection : partition.Connections) {
-    index.emplace(connection.Name, PortReference{nullptr, nullptr, &connection});
+    index.push_back({connection.Name, {nullptr, nullptr, &connection}});
   }
+  std::stable_sort(index.begin(), index.end(),
+                   [](const PortName& a, const PortName& b) { return a.Name < b.Name; });
+  index.erase(std::unique(index.begin(), index.end(),
+                          [](const PortName& a, const PortName& b) { return a.Name == b.Name; }),
+              index.end());
+  index.shrink_to_fit();
   return index;
 }
 
@@ -25,8 +33,9 @@ PortNameIndex BuildIndex(PartitionRecord& partition) {
 PortReference FindChannelEnd(ChannelModel& channels, PartitionRecord& partition, const std::string& name) {
   auto slot = channels.PortIndexes.find(&partition);
   if (slot == channels.PortIndexes.end()) slot = channels.PortIndexes.emplace(&partition, BuildIndex(partition)).first;
-  auto hit = slot->second.find(name);
-  return hit == slot->second.end() ? PortReference{} : hit->second;
+  const PortNameIndex& index = slot->second;
+  auto hit = std::lower_bound(index.begin(), index.end(), std::string_view(name), NameBefore);
+  return hit != index.end() && hit->Name == name ? hit->Port : PortReference{};
 }
 
 }  // namespace cfgxlate

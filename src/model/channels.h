@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -33,8 +34,13 @@ struct ChannelRecord {
 };
 
 // What a channel end names in one partition: the first sampling port with
-// the name, else the first queuing port, else the first connection.
-using PortNameIndex = std::unordered_map<std::string, PortReference>;
+// the name, else the first queuing port, else the first connection. Sorted
+// by name, one entry per name (the names are the records' own).
+struct PortName {
+  std::string_view Name;
+  PortReference Port;
+};
+using PortNameIndex = std::vector<PortName>;
 
 struct ChannelModel {
   // Owns every channel, including the private channels of POSIX partitions.

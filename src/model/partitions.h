@@ -9,6 +9,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "model/optional_text.h"
+
 namespace cfgxlate {
 
 struct ChannelRecord;
@@ -38,17 +40,16 @@ struct ProcessRecord {
 
 struct TaskRecord {
   std::string Name;
-  std::string EntryPoint;  // empty when not given
-  bool EntryPointGiven = false;
+  OptionalText EntryPoint;
   int32_t StackSize = 0;
   int32_t ClearStack = 0;
   int32_t FastPacketCache = 0;
   int32_t ObjectIndex = 0;
   int32_t ObjectNumber = -1;
   int32_t Priority = 0;
-  std::string PrioritySymbol;  // "$..." symbol, empty when a number
+  OptionalText PrioritySymbol;  // "$..." symbol, not given when a number
   int32_t MaximumPriority = 0;
-  std::string MaximumPrioritySymbol;
+  OptionalText MaximumPrioritySymbol;
   int32_t StartIt = 1;
   int32_t TaskUserIdentification = 0;
   int32_t LockPriority = 0;
@@ -181,15 +182,12 @@ constexpr uint8_t kRegionCoreIdGiven = 0x40;
 
 struct MemoryRegionRecord {
   std::string Name;
-  std::string SharedRegionName;
+  OptionalText SharedRegionName;
   uint64_t PhysicalAddress = 0;
   uint64_t VirtualAddress = 0;
-  std::string SectionName;
-  bool SectionNameGiven = false;
-  std::string MapToName;
-  bool MapToNameGiven = false;
-  std::string AddressSpace;
-  bool AddressSpaceGiven = false;
+  OptionalText SectionName;
+  OptionalText MapToName;
+  OptionalText AddressSpace;
   uint64_t Size = 0;
   uint64_t AlignmentValue = 0;
   int32_t ObjectIndex = 0;

@@ -49,7 +49,6 @@ void ReadMemoryRegion(TranslationContext& ctx, const char* tag_line, PartitionRe
   if (const char* address_space = FindAttribute(ctx.report, tag_line, "AddressSpace")) {
     if (requirement) FatalError(ctx, "AddressSpace attribute only allowed for MemoryRegion specifications:", tag_line);
     region.AddressSpace = BlanksToUnderscores(AttributeText(address_space));
-    region.AddressSpaceGiven = true;
   }
 
   ReadCommonMemoryAttributes(ctx, region, tag_line, requirement, partition);
@@ -74,13 +73,11 @@ void ReadCommonMemoryAttributes(TranslationContext& ctx, MemoryRegionRecord& reg
 
   if (const char* section = FindAttribute(ctx.report, tag_line, "SectionName")) {
     region.SectionName = AttributeText(section);
-    region.SectionNameGiven = true;
   }
 
   if (const char* map_to = FindAttribute(ctx.report, tag_line, "MapToName")) {
     if (region.PhysicalAddress != 0) FatalError(ctx, "Cannot specify PhysicalAddress with MapToName:", tag_line);
     region.MapToName = AttributeText(map_to);
-    region.MapToNameGiven = true;
   }
 
   ReadRegionBoolean(ctx, region, tag_line, "UsedByCallback",

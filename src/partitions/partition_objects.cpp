@@ -15,7 +15,7 @@ namespace {
 // Priority and MaximumPriority: a "$" symbol kept as text, or a non-zero
 // number.
 void ReadTaskPriority(TranslationContext& ctx, const char* tag_line, const char* attribute, const char* zero_message,
-                      int32_t& number, std::string& symbol) {
+                      int32_t& number, OptionalText& symbol) {
   const char* value = FindAttribute(ctx.report, tag_line, attribute);
   if (value == nullptr) return;
   if (value[0] == '$') {
@@ -62,7 +62,6 @@ void ReadTask(TranslationContext& ctx, const char* tag_line, PartitionRecord& pa
   task.Name = oa::ReadRequiredName(ctx, tag_line, "Name", "Required Name field missing:");
   if (const char* value = FindAttribute(ctx.report, tag_line, "EntryPoint")) {
     task.EntryPoint = BlanksToUnderscores(AttributeText(value));
-    task.EntryPointGiven = true;
   }
   if (const char* value = FindAttribute(ctx.report, tag_line, "StackSize")) {
     task.StackSize = ParseDecOrHex(ctx.report, value, tag_line);

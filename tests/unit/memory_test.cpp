@@ -103,7 +103,7 @@ TEST_F(MemoryTest, RequirementsNeedTypeSizeNameAndAccessRegionsOnlyAName) {
 }
 
 TEST_F(MemoryTest, AddressSpaceIsForRegionsOnly) {
-  EXPECT_EQ(Region("<MemoryRegion Name=\"R\" AddressSpace=\"Display Unit\"/>").AddressSpace, "Display_Unit");
+  EXPECT_EQ(Region("<MemoryRegion Name=\"R\" AddressSpace=\"Display Unit\"/>").AddressSpace.Text(), "Display_Unit");
   const std::string tag =
       "<Memory_Requirements Type=\"Data\" Size=\"1\" Name=\"R\" AddressSpace=\"P\" Access=\"Read\"/>";
   EXPECT_EQ(RegionFatal(tag), Fatal(1, "AddressSpace attribute only allowed for MemoryRegion specifications:", tag));
@@ -126,13 +126,13 @@ TEST_F(MemoryTest, PlacementAttributes) {
   EXPECT_EQ(r.AlignmentValue, 0x100000u);
   EXPECT_EQ(r.PhysicalAddress, 4294967296u);
   EXPECT_EQ(r.VirtualAddress, 0xFFFFFFFF00000000u);
-  EXPECT_EQ(r.SectionName, "text a");  // copied as written
+  EXPECT_EQ(r.SectionName.Text(), "text a");  // copied as written
 
   const std::string both = "<MemoryRegion Name=\"R\" PhysicalAddress=\"0x1000\" MapToName=\"Other\"/>";
   EXPECT_EQ(RegionFatal(both), Fatal(1, "Cannot specify PhysicalAddress with MapToName:", both));
   const MemoryRegionRecord& mapped = Region("<MemoryRegion Name=\"R\" PhysicalAddress=\"0\" MapToName=\"Other one\"/>");
-  EXPECT_TRUE(mapped.MapToNameGiven);
-  EXPECT_EQ(mapped.MapToName, "Other one");
+  EXPECT_TRUE(mapped.MapToName.Given());
+  EXPECT_EQ(mapped.MapToName.Text(), "Other one");
 }
 
 TEST_F(MemoryTest, ObjectFlagsAndCore) {

@@ -105,9 +105,9 @@ TEST_F(PartitionObjects, TaskRecordsEveryAttribute) {
   Read(ReadTask, "<Task Name=\"Bare\"/>");
   ASSERT_EQ(partition_.Tasks.size(), 3u);
   const TaskRecord& a = partition_.Tasks[0];
-  EXPECT_EQ(std::tie(a.Name, a.EntryPoint, a.EntryPointGiven, a.StackSize, a.StackPhysicalAddress),
+  EXPECT_EQ(std::make_tuple(a.Name, a.EntryPoint.Text(), a.EntryPoint.Given(), a.StackSize, a.StackPhysicalAddress),
             std::make_tuple("Worker_One", "worker_main", true, 4096, 0x8000u));
-  EXPECT_EQ(std::tie(a.Priority, a.PrioritySymbol, a.MaximumPriority, a.MaximumPrioritySymbol),
+  EXPECT_EQ(std::tie(a.Priority, a.PrioritySymbol.Text(), a.MaximumPriority, a.MaximumPrioritySymbol.Text()),
             std::make_tuple(0, "$PRIO_A", 200, ""));
   EXPECT_EQ(std::tie(a.ClearStack, a.FastPacketCache, a.StartIt, a.TaskUserIdentification),
             std::make_tuple(0, 1, 0, 16));
@@ -118,12 +118,12 @@ TEST_F(PartitionObjects, TaskRecordsEveryAttribute) {
 
   const TaskRecord& b = partition_.Tasks[1];
   // CoreId is preferred to CoreID.
-  EXPECT_EQ(std::tie(b.Priority, b.MaximumPriority, b.MaximumPrioritySymbol, b.CoreId, b.ObjectFlags),
+  EXPECT_EQ(std::make_tuple(b.Priority, b.MaximumPriority, b.MaximumPrioritySymbol.Text(), b.CoreId, b.ObjectFlags),
             std::make_tuple(9, 0, "$MAX", 1, 0x10));
 
   const TaskRecord& bare = partition_.Tasks[2];
   EXPECT_EQ(
-      std::tie(bare.EntryPointGiven, bare.StartIt, bare.ObjectNumber, bare.ObjectFlags, bare.LockPrioritySpecified),
+      std::make_tuple(bare.EntryPoint.Given(), bare.StartIt, bare.ObjectNumber, bare.ObjectFlags, bare.LockPrioritySpecified),
       std::make_tuple(false, 1, -1, 0, 0));
 }
 

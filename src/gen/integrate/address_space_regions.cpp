@@ -27,7 +27,7 @@ void WriteAccessFlag(std::string& out, const char* line_start, uint8_t bits, uin
 void WritePhysicalPlacement(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   std::string& out = w.out;
   const bool named = (region.Flags & kRegionNamed) != 0;
-  if (w.kernel || (region.AddressSpaceGiven && region.AddressSpace == "KernelSpace")) {
+  if (w.kernel || (region.AddressSpace.Given() && region.AddressSpace.Text() == "KernelSpace")) {
     APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", Hex64(region.PhysicalAddress));
   } else if (!region.SharedRegionName.empty()) {
     APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", region.SharedRegionName.c_str());
@@ -42,7 +42,7 @@ void WriteRegion(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   std::string& out = w.out;
   APPEND_FORMAT(out, "\t# %s Memory Region\n", region.Name.c_str());
   BeginObject(out, region.ObjectIndex);
-  if (region.AddressSpaceGiven) {
+  if (region.AddressSpace.Given()) {
     APPEND_FORMAT(out, "\t\tMemoryRegion\t%s\n", region.AddressSpace.c_str());
   } else {
     out += "\t\tMemoryRegion\n";
@@ -50,18 +50,18 @@ void WriteRegion(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
   if ((region.Flags & kRegionNamed) != 0) APPEND_FORMAT(out, "\t\tName\t\t%s\n", region.Name.c_str());
   if (region.PhysicalAddress != 0) WritePhysicalPlacement(w, region);
 
-  if (region.SectionNameGiven) {
+  if (region.SectionName.Given()) {
     APPEND_FORMAT(out, "\t\tSection\t\t%s\n", region.SectionName.c_str());
   } else if ((region.Access3 & kTypeCode) != 0) {
     out += "\t\tSection\t\t.text\n";
   } else if ((region.Access3 & kTypeData) != 0) {
     out += "\t\tSection\t\t.data\n";
-  } else if (!region.MapToNameGiven) {
+  } else if (!region.MapToName.Given()) {
     if (region.Size != 0) APPEND_FORMAT(out, "\t\tLength\t\t0x%llx\n", Hex64(region.Size));
     if (region.AlignmentValue != 0) APPEND_FORMAT(out, "\t\tAlignmentValue\t0x%llx\n", Hex64(region.AlignmentValue));
   }
   if (region.VirtualAddress != 0) APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", Hex64(region.VirtualAddress));
-  if (region.MapToNameGiven) APPEND_FORMAT(out, "\t\tMapTo\t\t%s\n", region.MapToName.c_str());
+  if (region.MapToName.Given()) APPEND_FORMAT(out, "\t\tMapTo\t\t%s\n", region.MapToName.c_str());
 
   // The kernel sets its own access rights.
   if (!w.kernel) {

@@ -94,7 +94,7 @@ void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
   APPEND_FORMAT(out, "\t# %s Task\n", task.Name.c_str());
   APPEND_FORMAT(out, "\tTask\t%s\n", task.Name.c_str());
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
-  if (task.EntryPointGiven) {
+  if (task.EntryPoint.Given()) {
     APPEND_FORMAT(out, "\t\tEntryPoint\t%s\n", task.EntryPoint.c_str());
   } else if (!initial) {
     out += "\t\tEntryPoint\tmain\n";

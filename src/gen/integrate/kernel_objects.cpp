@@ -143,7 +143,7 @@ void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, Kern
   }
   for (MemoryRegionRecord& region : p.MemoryRegions) {
     if (region.PhysicalAddress == 0) continue;
-    if (region.AddressSpaceGiven && region.AddressSpace == "KernelSpace") continue;
+    if (region.AddressSpace.Given() && region.AddressSpace.Text() == "KernelSpace") continue;
     WritePhysicalRegion(ctx, out, numbering, regions, region);
   }
   for (const ProcessRecord& process : p.Processes) {
