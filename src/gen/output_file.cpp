@@ -55,7 +55,7 @@ void Verbose(TranslationContext& ctx, const std::string& text) {
   }
 }
 
-void EmitWord32(const ModuleSettings& settings, std::string& out, uint32_t value) {
+void EmitWord32(const ModuleSettings& settings, TextBuffer& out, uint32_t value) {
   const unsigned b0 = (value >> 24) & 0xFF, b1 = (value >> 16) & 0xFF, b2 = (value >> 8) & 0xFF, b3 = value & 0xFF;
   if (settings.LittleEndian != 0) {
     AppendByteLine(out, b3, b2, b1, b0);
@@ -64,7 +64,7 @@ void EmitWord32(const ModuleSettings& settings, std::string& out, uint32_t value
   }
 }
 
-void EmitWord64(const ModuleSettings& settings, std::string& out, uint64_t value) {
+void EmitWord64(const ModuleSettings& settings, TextBuffer& out, uint64_t value) {
   const uint32_t high = static_cast<uint32_t>(value >> 32), low = static_cast<uint32_t>(value);
   EmitWord32(settings, out, settings.LittleEndian != 0 ? low : high);
   EmitWord32(settings, out, settings.LittleEndian != 0 ? high : low);

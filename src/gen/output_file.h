@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -26,7 +27,7 @@ class OutputStream {
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
 
-  std::string text;
+  TextBuffer text;
   void Flush() {
     if (text.size() >= kChunk) WriteOut();
   }
@@ -49,8 +50,8 @@ inline bool VerboseWanted(const TranslationContext& ctx) { return ctx.settings.V
 
 // A 32-bit value as one ".byte" line, most significant byte first, or least
 // significant first with -i.
-void EmitWord32(const ModuleSettings& settings, std::string& out, uint32_t value);
+void EmitWord32(const ModuleSettings& settings, TextBuffer& out, uint32_t value);
 // A 64-bit value as two such lines, in the same byte order.
-void EmitWord64(const ModuleSettings& settings, std::string& out, uint64_t value);
+void EmitWord64(const ModuleSettings& settings, TextBuffer& out, uint64_t value);
 
 }  // namespace cfgxlate

@@ -21,14 +21,15 @@ struct ByteTexts {
 
 const ByteTexts kByteTexts;
 
-template <typename T>
-void AppendNumber(std::string& out, T value, int base) {
+template <typename Out, typename T>
+void AppendNumber(Out& out, T value, int base) {
   char digits[24];
   const char* end = std::to_chars(digits, digits + sizeof(digits), value, base).ptr;
   out.append(digits, static_cast<size_t>(end - digits));
 }
 
-void AppendFixed(std::string& out, double value) {
+template <typename Out>
+void AppendFixed(Out& out, double value) {
   // Fixed notation with six decimals, as "%f"; the longest double needs
   // 309 integer digits.
   char digits[400];
@@ -36,15 +37,14 @@ void AppendFixed(std::string& out, double value) {
   out.append(digits, static_cast<size_t>(end - digits));
 }
 
-}  // namespace
-
-void AppendFormatted(std::string& out, const char* format, const FormatArgument* args, size_t count) {
+template <typename Out>
+void FormatInto(Out& out, const char* format, const FormatArgument* args, size_t count) {
   size_t next = 0;
   const char* p = format;
   while (*p != '\0') {
     const char* percent = std::strchr(p, '%');
     if (percent == nullptr) {
-      out.append(p);
+      out += p;
       return;
     }
     out.append(p, static_cast<size_t>(percent - p));
@@ -82,7 +82,7 @@ void AppendFormatted(std::string& out, const char* format, const FormatArgument*
         }
         break;
       case 's':
-        if (arg.text() != nullptr) out.append(arg.text());
+        if (arg.text() != nullptr) out += arg.text();
         break;
       case 'f':
         AppendFixed(out, arg.real());
@@ -97,11 +97,21 @@ void AppendFormatted(std::string& out, const char* format, const FormatArgument*
   }
 }
 
+}  // namespace
+
+void AppendFormatted(std::string& out, const char* format, const FormatArgument* args, size_t count) {
+  FormatInto(out, format, args, count);
+}
+void AppendFormatted(TextBuffer& out, const char* format, const FormatArgument* args, size_t count) {
+  FormatInto(out, format, args, count);
+}
+
 void AppendDecimal(std::string& out, int64_t value) { AppendNumber(out, value, 10); }
-
+void AppendDecimal(TextBuffer& out, int64_t value) { AppendNumber(out, value, 10); }
 void AppendUnsigned(std::string& out, uint64_t value) { AppendNumber(out, value, 10); }
+void AppendUnsigned(TextBuffer& out, uint64_t value) { AppendNumber(out, value, 10); }
 
-void AppendByteLine(std::string& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3) {
+void AppendByteLine(TextBuffer& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3) {
   char line[24] = "\t.byte\t";
   size_t n = 7;
   for (unsigned b : {b0, b1, b2, b3}) {

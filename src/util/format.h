@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/text_buffer.h"
+
 namespace cfgxlate {
 
 // One argument, keeping the bits printf would read for it.
@@ -42,9 +44,10 @@ class FormatArgument {
 };
 
 void AppendFormatted(std::string& out, const char* format, const FormatArgument* args, size_t count);
+void AppendFormatted(TextBuffer& out, const char* format, const FormatArgument* args, size_t count);
 
-template <typename... Args>
-void AppendFormat(std::string& out, const char* format, const Args&... args) {
+template <typename Out, typename... Args>
+void AppendFormat(Out& out, const char* format, const Args&... args) {
   const FormatArgument list[sizeof...(Args) + 1] = {FormatArgument(args)...};
   AppendFormatted(out, format, list, sizeof...(Args));
 }
@@ -52,16 +55,18 @@ void AppendFormat(std::string& out, const char* format, const Args&... args) {
 // Never defined: only its format attribute is used, in unevaluated context.
 int CheckPrintfFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Appends printf-style text to a std::string; the format is checked at
+// Appends printf-style text to a std::string or a TextBuffer; the format is checked at
 // compile time like printf's.
 #define APPEND_FORMAT(out, ...) \
   ((void)sizeof(::cfgxlate::CheckPrintfFormat(__VA_ARGS__)), ::cfgxlate::AppendFormat(out, __VA_ARGS__))
 
 // Decimal digits of a number, appended.
 void AppendDecimal(std::string& out, int64_t value);
+void AppendDecimal(TextBuffer& out, int64_t value);
 void AppendUnsigned(std::string& out, uint64_t value);
+void AppendUnsigned(TextBuffer& out, uint64_t value);
 
 // "\t.byte\t%u,%u,%u,%u\n" for four bytes.
-void AppendByteLine(std::string& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3);
+void AppendByteLine(TextBuffer& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3);
 
 }  // namespace cfgxlate

@@ -13,10 +13,16 @@
 namespace cfgxlate {
 namespace {
 
+// What the formatter appends, to a std::string and to a generated file's
+// buffer alike.
 template <typename... Args>
 std::string Appended(const char* format, Args... args) {
   std::string out = "<";
   AppendFormat(out, format, args...);
+  TextBuffer buffer;
+  buffer += '<';
+  AppendFormat(buffer, format, args...);
+  EXPECT_EQ(buffer.str(), out);
   return out;
 }
 
@@ -62,10 +68,31 @@ TEST(AppendFormat, TextPercentAndByteLines) {
   EXPECT_EQ(Appended("%%include \"%s\"\n", "arinc.h"), "<%include \"arinc.h\"\n");
   EXPECT_EQ(Appended("\t# %s Link\n", ""), "<\t#  Link\n");
   EXPECT_EQ(Appended("no conversions"), "<no conversions");
-  std::string out;
+  TextBuffer out;
   AppendByteLine(out, 0, 29, 255, 7);
   AppendByteLine(out, 59, 154, 202, 0);
-  EXPECT_EQ(out, "\t.byte\t0,29,255,7\n\t.byte\t59,154,202,0\n");
+  EXPECT_EQ(out.str(), "\t.byte\t0,29,255,7\n\t.byte\t59,154,202,0\n");
+}
+
+TEST(TextBuffer, GrowsWithoutLosingText) {
+  // Pieces of every size, far past the first reservation, in order.
+  TextBuffer buffer;
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string piece(static_cast<size_t>(i % 97), static_cast<char>('a' + i % 26));
+    buffer += piece;
+    buffer += ';';
+    AppendUnsigned(buffer, static_cast<uint64_t>(i));
+    expected += piece + ";" + std::to_string(i);
+  }
+  const std::string large(100000, 'z');
+  buffer.append(large.data(), large.size());
+  expected += large;
+  EXPECT_EQ(buffer.str(), expected);
+  buffer.clear();
+  EXPECT_TRUE(buffer.empty());
+  buffer += "after";
+  EXPECT_EQ(buffer.str(), "after");
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ struct ModuleTables {
   }
 
   std::string Table(const PartitionRecord& partition) {
-    std::string out;
+    TextBuffer out;
     WriteModuleScheduleTable(t.ctx, out, partition);
-    return out;
+    return out.str();
   }
 
   ModuleHMTableRecord& AddModuleHMTable() {
@@ -103,21 +103,21 @@ struct ModuleTables {
 const std::string kMainName = "#\tmain\n\t.byte\t109,97,105,110" + Repeat("\n\t.byte\t0,0,0,0", 6) + "\n\t.byte\t0,0";
 
 TEST(ModuleScheduleTablePacking, FourValuesALineLastLinePaddedEmptyArrayOnlyEndsLine) {
-  std::string out;
+  TextBuffer out;
   BytePacker packer;
   for (int value : {1, 2, 3, 4, 5}) packer.Add(out, value);
   packer.Finish(out);
-  EXPECT_EQ(out, "\t.byte\t1,2,3,4\n\t.byte\t5,0,0,0\n");
+  EXPECT_EQ(out.str(), "\t.byte\t1,2,3,4\n\t.byte\t5,0,0,0\n");
 
-  std::string signed_byte;
+  TextBuffer signed_byte;
   BytePacker second;
   second.Add(signed_byte, 200);
   second.Finish(signed_byte);
-  EXPECT_EQ(signed_byte, "\t.byte\t-56,0,0,0\n");
+  EXPECT_EQ(signed_byte.str(), "\t.byte\t-56,0,0,0\n");
 
-  std::string empty;
+  TextBuffer empty;
   BytePacker().Finish(empty);
-  EXPECT_EQ(empty, "\n");
+  EXPECT_EQ(empty.str(), "\n");
 }
 
 TEST(ModuleScheduleTable, SingleCoreKernelPartitionRecordInFull) {
@@ -274,19 +274,19 @@ TEST(ModuleScheduleTable, CoreMapsWithoutLogicalCoresOrMultiCoreAreZero) {
 TEST(ModuleScheduleTable, CoreMapTexts) {
   TestContext t;
   t.ctx.settings.NumberOfCores = 5;
-  std::string all;
+  TextBuffer all;
   const std::string all_text = "ALL";
   WriteCoreMap(t.ctx, all, &all_text);
-  EXPECT_EQ(all, "\t.byte\t0,1,2,3\n\t.byte\t4,0,0,0\n" + Repeat(kZeroLine, 14));
+  EXPECT_EQ(all.str(), "\t.byte\t0,1,2,3\n\t.byte\t4,0,0,0\n" + Repeat(kZeroLine, 14));
 
-  std::string listed;
+  TextBuffer listed;
   const std::string list_text = "7,6,5,4,3";
   WriteCoreMap(t.ctx, listed, &list_text);
-  EXPECT_EQ(listed, "\t.byte\t7,6,5,4\n\t.byte\t3,0,0,0\n" + Repeat(kZeroLine, 14));
+  EXPECT_EQ(listed.str(), "\t.byte\t7,6,5,4\n\t.byte\t3,0,0,0\n" + Repeat(kZeroLine, 14));
 
-  std::string none;
+  TextBuffer none;
   WriteCoreMap(t.ctx, none, nullptr);
-  EXPECT_EQ(none, Repeat(kZeroLine, 16));
+  EXPECT_EQ(none.str(), Repeat(kZeroLine, 16));
 }
 
 TEST(ModuleScheduleTable, MultiCoreScheduleWithoutSubSchedulesWritesZeros) {

@@ -98,9 +98,9 @@ void ExpectFatal(const std::string& xml, const std::string& message, const std::
 TEST(PartitionSchedulesAbsent, NoScheduleOrNoWindowWritesNothing) {
   TestContext t;
   t.ctx.model.schedules.WindowsDefined = 1;  // but no module schedule
-  std::string out;
+  TextBuffer out;
   WritePartitionSchedules(t.ctx, out);
-  EXPECT_EQ(out, "");
+  EXPECT_EQ(out.str(), "");
 
   // Scheduled partitions without any time window; a link is no window.
   const std::string partitions = Partition(1, "P1") + Partition(2, "P2");

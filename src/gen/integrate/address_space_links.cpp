@@ -40,7 +40,7 @@ void WriteReleaseSemaphoreLink(AddressSpaceWriter& w, const LinkRecord& link) {
 }
 
 void WriteLinkBody(AddressSpaceWriter& w, const LinkRecord& link) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   if (link.LinkedObjectName == "PartitionReleaseSemaphore") {
     WriteReleaseSemaphoreLink(w, link);
     return;
@@ -70,7 +70,7 @@ void WriteLinkBody(AddressSpaceWriter& w, const LinkRecord& link) {
 }  // namespace
 
 void WriteIODevices(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const IODeviceRecord& device : w.partition.IODevices) {
     APPEND_FORMAT(out, "\t# %s IODevice\n", device.Name.c_str());
     BeginObject(out, device.ObjectIndex);
@@ -84,7 +84,7 @@ void WriteIODevices(AddressSpaceWriter& w) {
 }
 
 void WriteSemaphores(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const SemaphoreRecord& semaphore : w.partition.Semaphores) {
     const char* name = semaphore.Name.c_str();
     APPEND_FORMAT(out, "\t# %s Semaphore\n", name);
@@ -112,7 +112,7 @@ void WriteSemaphores(AddressSpaceWriter& w) {
 }
 
 void WriteLinks(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const LinkRecord& link : w.partition.Links) {
     out +=
         Format(link.LinkedObjectNameFromPartitionName ? "\t# %s AddressSpace\n" : "\t# %s Link\n", link.Name.c_str());
@@ -125,7 +125,7 @@ void WriteLinks(AddressSpaceWriter& w) {
 }
 
 void WriteClocks(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const ClockRecord& clock : w.partition.Clocks) {
     APPEND_FORMAT(out, "\t# %s Clock\n", clock.Name.c_str());
     BeginObject(out, clock.ObjectIndex);
@@ -141,7 +141,7 @@ void WriteClocks(AddressSpaceWriter& w) {
 }
 
 void WritePartitionHMLinks(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const PartitionHMLinkRecord& link : w.partition.HMLinks) {
     APPEND_FORMAT(out, "\t# %s Partition HM Link\n", link.Name.c_str());
     BeginObject(out, link.ObjectIndex);

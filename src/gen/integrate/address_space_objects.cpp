@@ -26,7 +26,7 @@ void WriteInitialTask(AddressSpaceWriter& w) {
   const ModuleSettings& settings = w.ctx.settings;
   const PartitionRecord& p = w.partition;
   if (w.kernel || !UsesArincObjects(settings, p) || HasOwnInitialTask(p)) return;
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   out += "\tTask\t\tInitial\n";
   out += "\t\tTimeSlice\tNONPREEMPTIBLE\n";
   if (p.NoObjects == 0) APPEND_FORMAT(out, "\t\tMaximumPriority\t%d\n", kHighestLockerPriority);
@@ -44,7 +44,7 @@ void WriteSystemTask(AddressSpaceWriter& w, int32_t number, const char* name, co
                      uint32_t stack_length, int32_t priority) {
   const ModuleSettings& settings = w.ctx.settings;
   const PartitionRecord& p = w.partition;
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   APPEND_FORMAT(out, "\tTask\t\t%s\n", name);
   APPEND_FORMAT(out, "\t\tEntryPoint\t%s\n", entry_point);
   APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", stack_length);
@@ -75,14 +75,14 @@ void WriteErrorProcessGroup(AddressSpaceWriter& w) {
   WriteSystemTask(w, AddWrapping(e, 3), "ARINC653IODeviceMonitorTask", "ARINC653IODeviceMonitorEntry", page, 255);
 }
 
-void WriteKernelLink(std::string& out, int32_t number, int32_t other) {
+void WriteKernelLink(TextBuffer& out, int32_t number, int32_t other) {
   BeginObject(out, number);
   out += "\t\tLink\t\tKernelSpace\n";
   APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
   EndObject(out);
 }
 
-void WriteOwnConnection(std::string& out, const PartitionRecord& p, int32_t number, int32_t other) {
+void WriteOwnConnection(TextBuffer& out, const PartitionRecord& p, int32_t number, int32_t other) {
   BeginObject(out, number);
   APPEND_FORMAT(out, "\t\tConnection\t%s\n", p.PartitionName.c_str());
   APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
@@ -94,7 +94,7 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
   TranslationContext& ctx = w.ctx;
   const ModuleSettings& settings = ctx.settings;
   const PartitionRecord& p = w.partition;
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   const int32_t v = settings.VirtualStartObject;
   if (settings.PerApplicationTables == 0) {
     BeginObject(out, v);
@@ -129,7 +129,7 @@ void WriteFixedObjects(AddressSpaceWriter& w) {
 
 }  // namespace
 
-void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups& lookups, std::string& out,
+void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups& lookups, TextBuffer& out,
                               PartitionRecord& partition) {
   AddressSpaceWriter w{ctx, lookups, out, partition, partition.KernelPartition != 0};
   WriteInitialTask(w);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 #include "gen/integrate/address_space_lookups.h"
 
@@ -14,7 +15,7 @@ namespace cfgxlate {
 // inside the kernel block and for every other partition inside its
 // AddressSpace block. Gives suspension-device numbers to shared-memory
 // queues (both ends at once), which is why the partition is not const.
-void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups& lookups, std::string& out,
+void WriteAddressSpaceObjects(TranslationContext& ctx, const AddressSpaceLookups& lookups, TextBuffer& out,
                               PartitionRecord& partition);
 
 }  // namespace cfgxlate

@@ -27,7 +27,7 @@ void WriteKernelLink(AddressSpaceWriter& w, int32_t number, int32_t other) {
   EndObject(w.out);
 }
 
-void WriteRegionMapping(std::string& out, int32_t number, const std::string& region, bool write) {
+void WriteRegionMapping(TextBuffer& out, int32_t number, const std::string& region, bool write) {
   BeginObject(out, number);
   out += "\t\tMemoryRegion\n";
   APPEND_FORMAT(out, "\t\tMapTo\t\tMR_%s\n", region.c_str());
@@ -148,7 +148,7 @@ void WritePortTask(AddressSpaceWriter& w) {
   const ModuleSettings& settings = w.ctx.settings;
   const PartitionRecord& p = w.partition;
   if (p.PortTaskObject == 0) return;
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   APPEND_FORMAT(out, "\tTask\t%s_port_task\n", p.PartitionName.c_str());
   out += "\t\tEntryPoint\tARINC653PortTaskEntry\n";
   APPEND_FORMAT(out, "\t\tStackLength\t0x%x\n", static_cast<unsigned>(settings.PageSize));
@@ -165,7 +165,7 @@ void WritePortTask(AddressSpaceWriter& w) {
 }
 
 void WriteConnections(AddressSpaceWriter& w) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   for (const ConnectionRecord& connection : w.partition.Connections) {
     if (connection.Channel == nullptr || connection.Channel->TransferMode != kPlainTransfer) continue;
     const ConnectionRecord* peer = PeerConnection(connection);

@@ -20,12 +20,12 @@ uint8_t RegionObjectFlags(const MemoryRegionRecord& region) {
   return flags;
 }
 
-void WriteAccessFlag(std::string& out, const char* line_start, uint8_t bits, uint8_t given, uint8_t value) {
+void WriteAccessFlag(TextBuffer& out, const char* line_start, uint8_t bits, uint8_t given, uint8_t value) {
   if ((bits & given) != 0) APPEND_FORMAT(out, "%s%s\n", line_start, TrueFalse((bits & value) != 0));
 }
 
 void WritePhysicalPlacement(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   const bool named = (region.Flags & kRegionNamed) != 0;
   if (w.kernel || (region.AddressSpace.Given() && region.AddressSpace.Text() == "KernelSpace")) {
     APPEND_FORMAT(out, "\t\tFirst\t\t0x%llx\n", Hex64(region.PhysicalAddress));
@@ -39,7 +39,7 @@ void WritePhysicalPlacement(AddressSpaceWriter& w, const MemoryRegionRecord& reg
 }
 
 void WriteRegion(AddressSpaceWriter& w, const MemoryRegionRecord& region) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   APPEND_FORMAT(out, "\t# %s Memory Region\n", region.Name.c_str());
   BeginObject(out, region.ObjectIndex);
   if (region.AddressSpace.Given()) {

@@ -14,7 +14,7 @@ namespace {
 // places it directly.
 void WriteStackRegion(AddressSpaceWriter& w, int32_t number, const std::string& name, uint64_t physical_address,
                       const std::string& length_line, bool clear, bool fast_packet_cache) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   BeginObject(out, number);
   out += "\t\tMemoryRegion\n";
   if (physical_address != 0) {
@@ -32,7 +32,7 @@ void WriteStackRegion(AddressSpaceWriter& w, int32_t number, const std::string& 
   EndObject(out);
 }
 
-void WriteLockPriority(std::string& out, int32_t specified, int32_t priority) {
+void WriteLockPriority(TextBuffer& out, int32_t specified, int32_t priority) {
   if (specified == 0) return;
   if (priority == -1) {
     out += "\t\tLockPriority\tSCHEDULER\n";
@@ -43,7 +43,7 @@ void WriteLockPriority(std::string& out, int32_t specified, int32_t priority) {
 
 void WriteProcess(AddressSpaceWriter& w, const ProcessRecord& process) {
   const ModuleSettings& settings = w.ctx.settings;
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   const bool own_stack = process.ClearStack != 0 || process.FastPacketCache != 0 || process.StackPhysicalAddress != 0;
   const uint32_t stack_length = StackRound(settings, static_cast<uint32_t>(process.StackSize));
   if (own_stack) {
@@ -82,7 +82,7 @@ void WriteStackLength(AddressSpaceWriter& w, const TaskRecord& task, bool initia
 }
 
 void WriteTask(AddressSpaceWriter& w, const TaskRecord& task) {
-  std::string& out = w.out;
+  TextBuffer& out = w.out;
   const bool initial = task.Name == "Initial";
   const bool own_stack = task.ClearStack != 0 || task.FastPacketCache != 0 || task.StackPhysicalAddress != 0;
   const bool size_given = (task.ObjectFlags & kStackSizeSpecified) != 0;

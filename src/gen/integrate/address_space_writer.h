@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 #include "gen/integrate/address_space_lookups.h"
 #include "gen/integrate/integrate_text.h"
@@ -16,7 +17,7 @@ namespace cfgxlate {
 struct AddressSpaceWriter {
   TranslationContext& ctx;
   const AddressSpaceLookups& lookups;
-  std::string& out;
+  TextBuffer& out;
   PartitionRecord& partition;
   bool kernel;  // the kernel partition, written inside the Kernel block
 };
@@ -24,7 +25,7 @@ struct AddressSpaceWriter {
 inline const char* TrueFalse(bool value) { return value ? "True" : "False"; }
 
 // The optional lines of ObjectFlags, each only when the attribute was given.
-inline void WriteUsedByLines(std::string& out, uint8_t flags) {
+inline void WriteUsedByLines(TextBuffer& out, uint8_t flags) {
   if ((flags & kUsedByCallbackGiven) != 0) {
     APPEND_FORMAT(out, "\t\tUsedByCallback\t%s\n", TrueFalse((flags & kUsedByCallbackValue) != 0));
   }
@@ -33,11 +34,11 @@ inline void WriteUsedByLines(std::string& out, uint8_t flags) {
   }
 }
 
-inline void WriteCoreIdLine(std::string& out, uint8_t flags, int32_t core) {
+inline void WriteCoreIdLine(TextBuffer& out, uint8_t flags, int32_t core) {
   if ((flags & kCoreIdGiven) != 0) APPEND_FORMAT(out, "\t\tCoreId\t\t%d\n", core);
 }
 
-inline void WriteIdentification(const ModuleSettings& settings, std::string& out, int32_t identification) {
+inline void WriteIdentification(const ModuleSettings& settings, TextBuffer& out, int32_t identification) {
   if (settings.Phase4 != 0) {
     APPEND_FORMAT(out, "\t\tIdentification\t0x%x\n", static_cast<unsigned>(identification));
   } else {

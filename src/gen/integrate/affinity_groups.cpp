@@ -15,7 +15,7 @@ namespace {
 struct GroupWriter {
   TranslationContext& ctx;
   const ScheduleIndex& index;
-  std::string& out;
+  TextBuffer& out;
   int32_t next_group = 1;
 
   int32_t Open() {
@@ -141,7 +141,7 @@ void WriteRestartGroups(GroupWriter& w, ModuleScheduleRecord& sub_schedule) {
 
 }  // namespace
 
-void WriteAffinityGroups(TranslationContext& ctx, const ScheduleIndex& index, std::string& out) {
+void WriteAffinityGroups(TranslationContext& ctx, const ScheduleIndex& index, TextBuffer& out) {
   GroupWriter w{ctx, index, out};
   for (ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
     if (schedule.SubSchedules.empty()) {

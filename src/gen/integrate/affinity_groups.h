@@ -4,10 +4,11 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "gen/integrate/schedule_index.h"
 
 namespace cfgxlate {
 
-void WriteAffinityGroups(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
+void WriteAffinityGroups(TranslationContext& ctx, const ScheduleIndex& index, TextBuffer& out);
 
 }  // namespace cfgxlate

@@ -17,12 +17,12 @@ namespace cfgxlate {
 
 namespace {
 
-void WriteBooleanSetting(std::string& out, const char* line_start, int32_t value) {
+void WriteBooleanSetting(TextBuffer& out, const char* line_start, int32_t value) {
   if (value == 0) APPEND_FORMAT(out, "%sfalse\n", line_start);
   if (value == 1) APPEND_FORMAT(out, "%strue\n", line_start);
 }
 
-void WriteKernelHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
+void WriteKernelHeader(const TranslationContext& ctx, TextBuffer& out, const PartitionRecord* kernel) {
   if (kernel == nullptr) {
     out += "\tFilename\tKernelFile\n";
     return;
@@ -39,7 +39,7 @@ void WriteKernelHeader(const TranslationContext& ctx, std::string& out, const Pa
   }
 }
 
-void WriteAddressSpaceHeader(const TranslationContext& ctx, std::string& out, const PartitionRecord& p) {
+void WriteAddressSpaceHeader(const TranslationContext& ctx, TextBuffer& out, const PartitionRecord& p) {
   const char* name = p.PartitionName.c_str();
   APPEND_FORMAT(out, "\nAddressSpace\t\t%s\n", name);
   APPEND_FORMAT(out, "\tFilename\t%s\n", p.FileNameGiven ? p.FileName.c_str() : name);
@@ -83,7 +83,7 @@ void WriteIntegrateFile(TranslationContext& ctx) {
   const std::string path = IntegrateFilePath(ctx.settings);
   OutputStream file(ctx, path);
   ctx.IntegrateFileInProgress = path;
-  std::string& out = file.text;
+  TextBuffer& out = file.text;
   const ModuleSettings& settings = ctx.settings;
   if (settings.IncludeNameSet) APPEND_FORMAT(out, "%%include \"%s\"\n", settings.IncludeName.c_str());
   if (settings.TargetSet) APPEND_FORMAT(out, "Target\t%s\n", settings.Target.c_str());

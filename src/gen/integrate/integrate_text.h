@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "util/text_buffer.h"
 #include "model/partitions.h"
 #include "model/settings.h"
 #include "util/format.h"
@@ -15,8 +16,8 @@ namespace cfgxlate {
 // the tasks the translator adds itself (Initial, error process, port task).
 constexpr int32_t kHighestLockerPriority = 253;
 
-inline void BeginObject(std::string& out, int32_t number) { APPEND_FORMAT(out, "\tObject\t%d\n", number); }
-inline void EndObject(std::string& out) { out += "\tEndObject\n"; }
+inline void BeginObject(TextBuffer& out, int32_t number) { APPEND_FORMAT(out, "\tObject\t%d\n", number); }
+inline void EndObject(TextBuffer& out) { out += "\tEndObject\n"; }
 
 // value rounded up to a multiple of the page size, in 32-bit arithmetic.
 inline uint32_t PageRound(const ModuleSettings& settings, uint32_t value) {

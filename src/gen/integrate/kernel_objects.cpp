@@ -23,7 +23,7 @@ bool NeedsReleaseSemaphore(TranslationContext& ctx, const PartitionRecord& p) {
   return p.HasPartitionReleaseSemaphore != 0 || ReleasePointByte(ctx, p) != 0;
 }
 
-void WriteConnection(std::string& out, int32_t number, int32_t other) {
+void WriteConnection(TextBuffer& out, int32_t number, int32_t other) {
   BeginObject(out, number);
   out += "\t\tConnection\tKernelSpace\n";
   APPEND_FORMAT(out, "\t\tOtherObjectNumber\t%d\n", other);
@@ -31,7 +31,7 @@ void WriteConnection(std::string& out, int32_t number, int32_t other) {
 }
 
 // Objects that only the kernel partition adds, at the fixed numbers K ...
-void WriteKernelPartitionObjects(TranslationContext& ctx, std::string& out, const PartitionRecord& p) {
+void WriteKernelPartitionObjects(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& p) {
   const ModuleSettings& settings = ctx.settings;
   const int32_t k = settings.KernelStartObject;
   if (settings.MultiCore != 0 && p.NoObjects == 0) {
@@ -51,7 +51,7 @@ void WriteKernelPartitionObjects(TranslationContext& ctx, std::string& out, cons
   }
 }
 
-void WritePhysicalRegion(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WritePhysicalRegion(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                          RegionsByAddress& regions, MemoryRegionRecord& region) {
   auto found = regions.find(region.PhysicalAddress);
   if (found != regions.end()) {
@@ -86,7 +86,7 @@ void WritePhysicalRegion(TranslationContext& ctx, std::string& out, KernelNumber
   EndObject(out);
 }
 
-void WriteStackRegion(const ModuleSettings& settings, std::string& out, KernelNumbering& numbering,
+void WriteStackRegion(const ModuleSettings& settings, TextBuffer& out, KernelNumbering& numbering,
                       const std::string& name, uint64_t address, int32_t stack_size, bool clear) {
   BeginObject(out, numbering.Allocate(1));
   APPEND_FORMAT(out, "\t\tMemoryRegion\tMR_%s_Stack\n", name.c_str());
@@ -97,7 +97,7 @@ void WriteStackRegion(const ModuleSettings& settings, std::string& out, KernelNu
 }
 
 // The kernel objects that belong to one partition, in the documented order.
-void WritePartitionKernelObjects(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WritePartitionKernelObjects(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                                  RegionsByAddress& regions, PartitionRecord& p) {
   const ModuleSettings& settings = ctx.settings;
   const bool kernel = p.KernelPartition != 0;

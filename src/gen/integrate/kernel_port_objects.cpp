@@ -13,7 +13,7 @@ namespace {
 bool InKernel(const PartitionRecord* partition) { return partition != nullptr && partition->KernelPartition != 0; }
 
 // Only with multiple-core support; says whether a kernel task uses the end.
-void UsedByKernelTaskRule(const ModuleSettings& settings, std::string& out, bool rule) {
+void UsedByKernelTaskRule(const ModuleSettings& settings, TextBuffer& out, bool rule) {
   if (settings.MultiCore == 0) return;
   out += rule ? "\t\tUsedByKernelTask\ttrue\n" : "\t\tUsedByKernelTask\tfalse\n";
 }
@@ -23,7 +23,7 @@ bool MissingPeer(const ChannelRecord& channel, bool source) {
   return source ? channel.Destinations.empty() : channel.Source.IsNone();
 }
 
-void WriteConnectionPair(const ModuleSettings& settings, std::string& out, int32_t number, bool source_in_kernel,
+void WriteConnectionPair(const ModuleSettings& settings, TextBuffer& out, int32_t number, bool source_in_kernel,
                          bool destination_in_kernel) {
   BeginObject(out, number);
   out += "\t\tConnection\tKernelSpace\n";
@@ -38,7 +38,7 @@ void WriteConnectionPair(const ModuleSettings& settings, std::string& out, int32
   EndObject(out);
 }
 
-void WriteSharedRegionTail(std::string& out, uint32_t length) {
+void WriteSharedRegionTail(TextBuffer& out, uint32_t length) {
   APPEND_FORMAT(out, "\t\tLength\t\t%d\n", static_cast<int32_t>(length));
   out += "\t\tClear\t\ttrue\n";
   out += "\t\tPaged\t\tfalse\n";
@@ -46,7 +46,7 @@ void WriteSharedRegionTail(std::string& out, uint32_t length) {
 
 uint32_t RoundUp64(uint32_t value) { return (value + 63) / 64 * 64; }
 
-void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WriteSamplingSource(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                          SamplingPortRecord& port) {
   const ModuleSettings& settings = ctx.settings;
   ChannelRecord& channel = *port.Channel;
@@ -84,7 +84,7 @@ void WriteSamplingSource(TranslationContext& ctx, std::string& out, KernelNumber
   }
 }
 
-void WriteQueuingSource(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WriteQueuingSource(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                         QueuingPortRecord& port) {
   const ModuleSettings& settings = ctx.settings;
   ChannelRecord& channel = *port.Channel;
@@ -128,7 +128,7 @@ bool IsKernelChannelSource(TranslationContext& ctx, const ChannelRecord* channel
 
 }  // namespace
 
-void WritePortKernelObjects(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WritePortKernelObjects(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                             PartitionRecord& partition) {
   for (SamplingPortRecord& port : partition.SamplingPorts) {
     if (IsKernelChannelSource(ctx, port.Channel, port.Direction,

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 #include "gen/integrate/kernel_numbering.h"
 
@@ -10,7 +11,7 @@ namespace cfgxlate {
 
 // The kernel objects of the partition's sampling ports, then of its queuing
 // ports. Each channel's objects are written when its source is visited.
-void WritePortKernelObjects(TranslationContext& ctx, std::string& out, KernelNumbering& numbering,
+void WritePortKernelObjects(TranslationContext& ctx, TextBuffer& out, KernelNumbering& numbering,
                             PartitionRecord& partition);
 
 }  // namespace cfgxlate

@@ -16,7 +16,7 @@ namespace {
 
 using Positions = std::vector<size_t>;  // into the sub-schedule's NULL windows
 
-void WriteCoreBlock(std::string& out, const WindowList& windows, int32_t core, const Positions& on_every_core,
+void WriteCoreBlock(TextBuffer& out, const WindowList& windows, int32_t core, const Positions& on_every_core,
                     const Positions& on_this_core) {
   Positions positions;
   std::merge(on_every_core.begin(), on_every_core.end(), on_this_core.begin(), on_this_core.end(),
@@ -32,7 +32,7 @@ void WriteCoreBlock(std::string& out, const WindowList& windows, int32_t core, c
 
 }  // namespace
 
-void WriteNullCoreBlocks(TranslationContext& ctx, const ScheduleIndex& index, WindowKey key, std::string& out) {
+void WriteNullCoreBlocks(TranslationContext& ctx, const ScheduleIndex& index, WindowKey key, TextBuffer& out) {
   const auto found = index.null_windows.find(key);
   if (found == index.null_windows.end()) return;
   const WindowList& windows = found->second;

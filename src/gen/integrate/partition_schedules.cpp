@@ -9,7 +9,7 @@
 
 namespace cfgxlate {
 
-void WritePartitionSchedules(TranslationContext& ctx, std::string& out) {
+void WritePartitionSchedules(TranslationContext& ctx, TextBuffer& out) {
   const ScheduleModel& schedules = ctx.model.schedules;
   if (schedules.ModuleSchedules.empty() || schedules.WindowsDefined == 0) return;
   const ScheduleIndex index = BuildScheduleIndex(ctx);

@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
 
 // Appends nothing when there is no module schedule or no window at all.
 // Stores the affinity-group numbers into the schedule entries.
-void WritePartitionSchedules(TranslationContext& ctx, std::string& out);
+void WritePartitionSchedules(TranslationContext& ctx, TextBuffer& out);
 
 }  // namespace cfgxlate

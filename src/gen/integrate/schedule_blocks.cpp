@@ -15,7 +15,7 @@ namespace {
 struct BlockWriter {
   TranslationContext& ctx;
   const ScheduleIndex& index;
-  std::string& out;
+  TextBuffer& out;
 };
 
 void WriteMajorFrameReleases(BlockWriter& b, ModuleScheduleRecord& sub_schedule, const PartitionRecord& p,
@@ -103,7 +103,7 @@ void WriteSubSchedule(BlockWriter& b, ModuleScheduleRecord& sub_schedule) {
 
 }  // namespace
 
-void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, std::string& out) {
+void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, TextBuffer& out) {
   BlockWriter b{ctx, index, out};
   for (ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
     if (schedule.SubSchedules.empty()) continue;

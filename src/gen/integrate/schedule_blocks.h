@@ -3,10 +3,11 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "gen/integrate/schedule_index.h"
 
 namespace cfgxlate {
 
-void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, std::string& out);
+void WriteScheduleBlocks(TranslationContext& ctx, const ScheduleIndex& index, TextBuffer& out);
 
 }  // namespace cfgxlate

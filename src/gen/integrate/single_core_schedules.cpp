@@ -17,7 +17,7 @@ struct BlockContext {
   const WindowList& windows;  // P's windows and links in the schedule
 };
 
-void WriteSharerAddressSpaces(const BlockContext& b, std::string& out) {
+void WriteSharerAddressSpaces(const BlockContext& b, TextBuffer& out) {
   for (size_t ordinal : SharersOf(b.index, b.key, b.p)) {
     const PartitionRecord& q = *b.index.partitions[ordinal];
     if (q.KernelPartition != 0 && b.settings.KernelSpaceInAllWindows != 0) continue;
@@ -25,7 +25,7 @@ void WriteSharerAddressSpaces(const BlockContext& b, std::string& out) {
   }
 }
 
-void WriteTimes(const BlockContext& b, bool period_start, std::string& out) {
+void WriteTimes(const BlockContext& b, bool period_start, TextBuffer& out) {
   for (const WindowRecord* window : b.windows) {
     if (window->IsSharedSchedule != 0 || (window->PartitionPeriodStart != 0) != period_start) continue;
     APPEND_FORMAT(out, "\t\t\tOffset\t\t%s\n", window->WindowStartSeconds.c_str());
@@ -33,7 +33,7 @@ void WriteTimes(const BlockContext& b, bool period_start, std::string& out) {
   }
 }
 
-void WritePeriodStartBlock(const BlockContext& b, std::string& out) {
+void WritePeriodStartBlock(const BlockContext& b, TextBuffer& out) {
   const char* name = b.p.PartitionName.c_str();
   APPEND_FORMAT(out, "\t\tPartition\t%s-1\n", name);
   APPEND_FORMAT(out, "\t\t\tAddressSpace\t%s\n", name);
@@ -46,7 +46,7 @@ void WritePeriodStartBlock(const BlockContext& b, std::string& out) {
   out += "\t\tEndPartition\n";
 }
 
-void WriteRemainingBlock(const BlockContext& b, std::string& out) {
+void WriteRemainingBlock(const BlockContext& b, TextBuffer& out) {
   const char* name = b.p.PartitionName.c_str();
   APPEND_FORMAT(out, "\t\tPartition\t%s-2\n", name);
   APPEND_FORMAT(out, "\t\t\tAddressSpace\t%s\n", name);
@@ -58,7 +58,7 @@ void WriteRemainingBlock(const BlockContext& b, std::string& out) {
   out += "\t\tEndPartition\n";
 }
 
-void WritePartitionBlocks(const BlockContext& b, std::string& out) {
+void WritePartitionBlocks(const BlockContext& b, TextBuffer& out) {
   bool period_start = false;
   const WindowRecord* first_other = nullptr;
   for (const WindowRecord* window : b.windows) {
@@ -75,7 +75,7 @@ void WritePartitionBlocks(const BlockContext& b, std::string& out) {
 
 }  // namespace
 
-void WriteSingleCoreSchedules(TranslationContext& ctx, const ScheduleIndex& index, std::string& out) {
+void WriteSingleCoreSchedules(TranslationContext& ctx, const ScheduleIndex& index, TextBuffer& out) {
   const ModuleSettings& settings = ctx.settings;
   for (const ModuleScheduleRecord& schedule : ctx.model.schedules.ModuleSchedules) {
     APPEND_FORMAT(out, "\tPartitionSchedule\t%d\n", schedule.ScheduleNumber);

@@ -5,12 +5,12 @@
 
 namespace cfgxlate {
 
-void WriteWindowTimes(std::string& out, const WindowRecord& window) {
+void WriteWindowTimes(TextBuffer& out, const WindowRecord& window) {
   APPEND_FORMAT(out, "\t\t\t\tOffset\t\t%s\n", window.WindowStartSeconds.c_str());
   APPEND_FORMAT(out, "\t\t\t\tExecTime\t%s\n", window.WindowDurationSeconds.c_str());
 }
 
-void WriteWindowUserData(std::string& out, const WindowRecord& window) {
+void WriteWindowUserData(TextBuffer& out, const WindowRecord& window) {
   for (const WindowUserDataItem& item : window.UserData) {
     const unsigned value = static_cast<uint32_t>(item.Value);
     if (item.DescriptionGiven) {

@@ -3,12 +3,13 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "model/schedules.h"
 
 namespace cfgxlate {
 
 // Offset, ExecTime and user-data lines of a window inside a time-window block.
-void WriteWindowTimes(std::string& out, const WindowRecord& window);
-void WriteWindowUserData(std::string& out, const WindowRecord& window);
+void WriteWindowTimes(TextBuffer& out, const WindowRecord& window);
+void WriteWindowUserData(TextBuffer& out, const WindowRecord& window);
 
 }  // namespace cfgxlate

@@ -7,7 +7,7 @@
 
 namespace cfgxlate {
 
-void BytePacker::Add(std::string& out, int value) {
+void BytePacker::Add(TextBuffer& out, int value) {
   if (column_ == 0) {
     out += "\t.byte\t";
     column_ = 1;
@@ -21,7 +21,7 @@ void BytePacker::Add(std::string& out, int value) {
   APPEND_FORMAT(out, "%d", static_cast<int>(static_cast<int8_t>(value)));
 }
 
-void BytePacker::Finish(std::string& out) {
+void BytePacker::Finish(TextBuffer& out) {
   if (column_ > 0) {
     for (int missing = 4 - column_; missing > 0; --missing) out += ",0";
   }

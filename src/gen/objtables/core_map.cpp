@@ -15,7 +15,7 @@ constexpr const char* kZeroLine = "\t.byte\t0,0,0,0\n";
 constexpr long long kHighestByte = 255;
 constexpr long long kLowestByte = -128;
 
-void WriteAllCores(const ModuleSettings& settings, std::string& out) {
+void WriteAllCores(const ModuleSettings& settings, TextBuffer& out) {
   const long long cores = settings.NumberOfCores;
   const long long rounded = (cores + 3) / 4 * 4;
   int line = 0;
@@ -68,7 +68,7 @@ int NextListedCore(TranslationContext& ctx, const std::string& text, size_t& pos
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-void WriteListedCores(TranslationContext& ctx, const std::string& text, std::string& out) {
+void WriteListedCores(TranslationContext& ctx, const std::string& text, TextBuffer& out) {
   size_t pos = 0;
   for (int line = 0; line < kCoreMapLines; ++line) {
     int values[4];
@@ -79,7 +79,7 @@ void WriteListedCores(TranslationContext& ctx, const std::string& text, std::str
 
 }  // namespace
 
-void WriteCoreMap(TranslationContext& ctx, std::string& out, const std::string* core_text) {
+void WriteCoreMap(TranslationContext& ctx, TextBuffer& out, const std::string* core_text) {
   if (core_text == nullptr) {
     for (int line = 0; line < kCoreMapLines; ++line) out += kZeroLine;
   } else if (EqualsIgnoreCase(*core_text, "all")) {

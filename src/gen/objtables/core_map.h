@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -15,6 +16,6 @@ constexpr int kCoreMapLines = 16;  // four bytes each
 // cores as decimal numbers, each followed by one separator character. A null
 // text gives an all-zero map. A listed number that no byte can hold (above
 // 255 or below -128) is fatal.
-void WriteCoreMap(TranslationContext& ctx, std::string& out, const std::string* core_text);
+void WriteCoreMap(TranslationContext& ctx, TextBuffer& out, const std::string* core_text);
 
 }  // namespace cfgxlate

@@ -23,7 +23,7 @@ uint32_t SectionMinimumSize(const ModuleSettings& settings, uint32_t table_bytes
   return size;
 }
 
-void WriteLinkerAdditions(const TranslationContext& ctx, std::string& out, PartitionRecord& partition,
+void WriteLinkerAdditions(const TranslationContext& ctx, TextBuffer& out, PartitionRecord& partition,
                           uint32_t table_bytes) {
   const char* name = partition.PartitionName.c_str();
   const uint32_t minimum = SectionMinimumSize(ctx.settings, table_bytes);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -18,7 +19,7 @@ uint32_t ObjectTableBytes(const TranslationContext& ctx, size_t entry_count);
 uint32_t SectionMinimumSize(const ModuleSettings& settings, uint32_t table_bytes);
 
 // Appends the partition's lines; with -r also stores RomTableSize.
-void WriteLinkerAdditions(const TranslationContext& ctx, std::string& out, PartitionRecord& partition,
+void WriteLinkerAdditions(const TranslationContext& ctx, TextBuffer& out, PartitionRecord& partition,
                           uint32_t table_bytes);
 
 }  // namespace cfgxlate

@@ -19,7 +19,7 @@ const PartitionRecord* KernelPartition(const TranslationContext& ctx) {
   return FindKernelPartition(ctx.model.partitions);
 }
 
-void WriteCallback(const TranslationContext& ctx, std::string& out) {
+void WriteCallback(const TranslationContext& ctx, TextBuffer& out) {
   const ModuleHMTableRecord& table = *ctx.model.hm.ModuleHMTable;
   out += "\t.globl\tARINC653ModuleHMCallback\n";
   if (table.ModuleCallbackGiven) {
@@ -29,7 +29,7 @@ void WriteCallback(const TranslationContext& ctx, std::string& out) {
   }
 }
 
-void WriteNumberOfVirtualPartitions(const TranslationContext& ctx, std::string& out) {
+void WriteNumberOfVirtualPartitions(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653NumberOfVirtualPartitions\n";
   out += "ARINC653NumberOfVirtualPartitions:\n";
   uint32_t count = 0;
@@ -39,7 +39,7 @@ void WriteNumberOfVirtualPartitions(const TranslationContext& ctx, std::string& 
   EmitWord32(ctx.settings, out, count);
 }
 
-void WriteModuleActions(const TranslationContext& ctx, std::string& out) {
+void WriteModuleActions(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653ModuleHMTable\n";
   out += "ARINC653ModuleHMTable:\n";
   BytePacker packer;
@@ -49,7 +49,7 @@ void WriteModuleActions(const TranslationContext& ctx, std::string& out) {
   packer.Finish(out);
 }
 
-void WriteMultiPartitionTables(const TranslationContext& ctx, std::string& out) {
+void WriteMultiPartitionTables(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653MultiPartitionHMTable\n";
   out += "ARINC653MultiPartitionHMTable:\n";
   BytePacker packer;
@@ -74,7 +74,7 @@ int32_t MultiPartitionIndex(TranslationContext& ctx, const PartitionRecord& part
   return static_cast<int32_t>(found->second);
 }
 
-void WriteMultiPartitionIndices(TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
+void WriteMultiPartitionIndices(TranslationContext& ctx, TextBuffer& out, const PartitionRecord* kernel) {
   out += "\t.globl\tARINC653MultiPartitionHMTableIndices\n";
   out += "ARINC653MultiPartitionHMTableIndices:\n";
   const int32_t kernel_index = kernel != nullptr ? MultiPartitionIndex(ctx, *kernel) : -1;
@@ -85,7 +85,7 @@ void WriteMultiPartitionIndices(TranslationContext& ctx, std::string& out, const
   }
 }
 
-void WriteIsARINCPartitionTable(const TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
+void WriteIsARINCPartitionTable(const TranslationContext& ctx, TextBuffer& out, const PartitionRecord* kernel) {
   out += "\t.globl\tARINC653IsARINCPartitionTable\n";
   out += "ARINC653IsARINCPartitionTable:\n";
   BytePacker packer;
@@ -96,7 +96,7 @@ void WriteIsARINCPartitionTable(const TranslationContext& ctx, std::string& out,
   packer.Finish(out);
 }
 
-void WritePartitionActions(std::string& out, BytePacker& packer, const PartitionRecord& partition) {
+void WritePartitionActions(TextBuffer& out, BytePacker& packer, const PartitionRecord& partition) {
   if (partition.HMTable != nullptr) {
     for (uint8_t action : partition.HMTable->Actions) packer.Add(out, action);
     return;
@@ -106,7 +106,7 @@ void WritePartitionActions(std::string& out, BytePacker& packer, const Partition
   for (int line = 0; line < ErrorIdentifierCount / 4; ++line) out += "\t.byte\t0,0,0,0\n";
 }
 
-void WritePartitionHMTables(const TranslationContext& ctx, std::string& out, const PartitionRecord* kernel) {
+void WritePartitionHMTables(const TranslationContext& ctx, TextBuffer& out, const PartitionRecord* kernel) {
   out += "\t.globl\tARINC653PartitionHMTables\n";
   out += "ARINC653PartitionHMTables:\n";
   BytePacker packer;
@@ -122,7 +122,7 @@ void WritePartitionHMTables(const TranslationContext& ctx, std::string& out, con
 void GenerateModuleHMTable(TranslationContext& ctx) {
   if (ctx.model.hm.ModuleHMTable == nullptr) return;  // only with -m
   OutputStream file(ctx, OutputPath(ctx, "module_hm_table.s"));
-  std::string& out = file.text;
+  TextBuffer& out = file.text;
   const PartitionRecord* kernel = KernelPartition(ctx);
   out += "\t.section\t\".rodata\",\"a\"\n";
   out += "\t.balign\t8\n";

@@ -10,7 +10,7 @@
 
 namespace cfgxlate {
 
-void WriteSetModuleSchedulePermissions(const TranslationContext& ctx, std::string& out) {
+void WriteSetModuleSchedulePermissions(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653SetModuleSchedulePermissions\n";
   out += "ARINC653SetModuleSchedulePermissions:\n";
   const int32_t max_partitions = ctx.settings.MaxPartitions;
@@ -27,7 +27,7 @@ void WriteSetModuleSchedulePermissions(const TranslationContext& ctx, std::strin
   for (uint32_t value : bitmap) EmitWord32(ctx.settings, out, value);
 }
 
-void WriteCopyTables(const TranslationContext& ctx, std::string& out) {
+void WriteCopyTables(const TranslationContext& ctx, TextBuffer& out) {
   if (ctx.settings.RomObjectTables == 0 || ctx.settings.PerApplicationTables != 0) return;
   out += "\t.globl\tARINC653CopyTables\n";
   out += "ARINC653CopyTables:\n";
@@ -40,7 +40,7 @@ void WriteCopyTables(const TranslationContext& ctx, std::string& out) {
   }
 }
 
-void WriteKernelMMSTable(const TranslationContext& ctx, std::string& out) {
+void WriteKernelMMSTable(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653KernelMMSTable\n";
   out += "ARINC653KernelMMSTable:\n";
   const int count = ModuleScheduleCount(ctx);
@@ -54,7 +54,7 @@ void WriteKernelMMSTable(const TranslationContext& ctx, std::string& out) {
   }
 }
 
-void WritePortTasksTable(const TranslationContext& ctx, std::string& out) {
+void WritePortTasksTable(const TranslationContext& ctx, TextBuffer& out) {
   out += "\t.globl\tARINC653PortTasksTable\n";
   out += "ARINC653PortTasksTable:\n";
   for (const PartitionRecord& partition : ctx.model.partitions.Partitions) {

@@ -5,13 +5,14 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
 
-void WriteSetModuleSchedulePermissions(const TranslationContext& ctx, std::string& out);
-void WriteCopyTables(const TranslationContext& ctx, std::string& out);
-void WriteKernelMMSTable(const TranslationContext& ctx, std::string& out);
-void WritePortTasksTable(const TranslationContext& ctx, std::string& out);
+void WriteSetModuleSchedulePermissions(const TranslationContext& ctx, TextBuffer& out);
+void WriteCopyTables(const TranslationContext& ctx, TextBuffer& out);
+void WriteKernelMMSTable(const TranslationContext& ctx, TextBuffer& out);
+void WritePortTasksTable(const TranslationContext& ctx, TextBuffer& out);
 
 }  // namespace cfgxlate

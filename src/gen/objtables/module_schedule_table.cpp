@@ -87,7 +87,7 @@ const std::string* CoreText(const TranslationContext& ctx, const ModuleScheduleR
   return nullptr;
 }
 
-void WriteScheduleName(const ModuleSettings& settings, std::string& out, const std::string& name) {
+void WriteScheduleName(const ModuleSettings& settings, TextBuffer& out, const std::string& name) {
   const size_t length = settings.NameLength32 != 0 ? 32 : 30;
   APPEND_FORMAT(out, "#\t%s", name.c_str());
   for (size_t i = 0; i < length; ++i) {
@@ -104,7 +104,7 @@ int ModuleScheduleCount(const TranslationContext& ctx) {
   return static_cast<int>(ctx.model.schedules.ModuleSchedules.size());
 }
 
-void WriteModuleScheduleTable(TranslationContext& ctx, std::string& out, const PartitionRecord& partition) {
+void WriteModuleScheduleTable(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition) {
   const ModuleSettings& settings = ctx.settings;
   const bool dump = settings.VerboseDump != 0;
   const int count = ModuleScheduleCount(ctx);

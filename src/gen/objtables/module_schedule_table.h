@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -17,6 +18,6 @@ int ModuleScheduleCount(const TranslationContext& ctx);
 
 // Appends the schedule count and one record per module schedule for the
 // partition (and the verbose dump lines).
-void WriteModuleScheduleTable(TranslationContext& ctx, std::string& out, const PartitionRecord& partition);
+void WriteModuleScheduleTable(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition);
 
 }  // namespace cfgxlate

@@ -86,7 +86,7 @@ void OrderObjectEntries(std::vector<ObjectEntry>& entries) {
 
 namespace {
 
-void WriteEntry(const ModuleSettings& settings, std::string& out, const ObjectEntry& entry) {
+void WriteEntry(const ModuleSettings& settings, TextBuffer& out, const ObjectEntry& entry) {
   out += "#\t";
   out += entry.Name.c_str();  // as "%s": up to a NUL byte
   // The name's character codes, four to a line; the flag and value bytes end
@@ -110,7 +110,7 @@ void WriteEntry(const ModuleSettings& settings, std::string& out, const ObjectEn
 
 }  // namespace
 
-void WritePartitionObjectList(TranslationContext& ctx, std::string& out, const PartitionRecord& partition,
+void WritePartitionObjectList(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition,
                               std::vector<ObjectEntry>& entries) {
   OrderObjectEntries(entries);
   APPEND_FORMAT(out, "#\tNumber of Objects = %d\n", static_cast<int>(entries.size()));

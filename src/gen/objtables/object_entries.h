@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -69,7 +70,7 @@ void OrderObjectEntries(std::vector<ObjectEntry>& entries);
 
 // The entry count, the entries in table order, then the partition's module
 // schedule table.
-void WritePartitionObjectList(TranslationContext& ctx, std::string& out, const PartitionRecord& partition,
+void WritePartitionObjectList(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition,
                               std::vector<ObjectEntry>& entries);
 
 }  // namespace cfgxlate

@@ -29,7 +29,7 @@ struct TableFiles {
   std::optional<OutputStream> linker;
 };
 
-void WriteOpeningLines(TranslationContext& ctx, std::string& out, const PartitionRecord& partition, bool first) {
+void WriteOpeningLines(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition, bool first) {
   if (partition.KernelPartition != 0) {
     if (!first) out += "\t.data\n";
     out += "\t.globl\tARINC653KernelStartObject\n";
@@ -57,7 +57,7 @@ void GeneratePartitionTable(TranslationContext& ctx, ObjectTablesRun& run, Table
   if (settings.PerApplicationTables != 0 && !kernel) {
     own_file.emplace(ctx, OutputPath(ctx, "object_table_" + partition.PartitionName + ".s"));
   }
-  std::string& out = own_file ? own_file->text : files.main.text;
+  TextBuffer& out = own_file ? own_file->text : files.main.text;
 
   PartitionNumbering numbering(partition, kernel ? settings.NextKernelObject : settings.FirstVirtualUserObject);
   if (partition.NoObjects == 0) partition.PoolUnits += 16;

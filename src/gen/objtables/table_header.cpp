@@ -40,7 +40,7 @@ uint32_t TaskObjectsWord(const PartitionRecord& partition) {
   return (static_cast<uint32_t>(partition.PortTaskObject) << 16) | static_cast<uint32_t>(partition.ErrorProcessObject);
 }
 
-void WriteHeaderBytes(TranslationContext& ctx, std::string& out, const PartitionRecord& partition) {
+void WriteHeaderBytes(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition) {
   const ModuleSettings& settings = ctx.settings;
   out += "#\tOPERATING_MODE = COLD_START(1)\n";
   out += "#\tSTART_CONDITION = NORMAL_START(0)\n";
@@ -70,7 +70,7 @@ void WriteHeaderBytes(TranslationContext& ctx, std::string& out, const Partition
   APPEND_FORMAT(out, "\t.byte\t%d\n", PartitionFlagByte(settings, partition));
 }
 
-void WriteHeaderWords(const ModuleSettings& settings, std::string& out, const PartitionRecord& partition) {
+void WriteHeaderWords(const ModuleSettings& settings, TextBuffer& out, const PartitionRecord& partition) {
   APPEND_FORMAT(out, "#\tPort task object = %d\n", partition.PortTaskObject);
   APPEND_FORMAT(out, "#\tError process task object = %d\n", partition.ErrorProcessObject);
   EmitWord32(settings, out, TaskObjectsWord(partition));
@@ -84,7 +84,7 @@ void WriteHeaderWords(const ModuleSettings& settings, std::string& out, const Pa
   EmitWord64(settings, out, static_cast<uint64_t>(partition.Duration));
 }
 
-void WriteRecoveryActions(std::string& out, const PartitionRecord& partition) {
+void WriteRecoveryActions(TextBuffer& out, const PartitionRecord& partition) {
   out += "#\tPartition Recovery Actions\n";
   for (int line = 0; line < 8; ++line) {
     if (partition.HMTable == nullptr) {

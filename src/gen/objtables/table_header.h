@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "util/text_buffer.h"
 #include "core/context.h"
 
 namespace cfgxlate {
@@ -24,12 +25,12 @@ uint32_t TaskObjectsWord(const PartitionRecord& partition);
 
 // Bytes 0 to 3 with their comments; with -z a non-kernel partition's first
 // byte goes into the start section and the table proper begins after it.
-void WriteHeaderBytes(TranslationContext& ctx, std::string& out, const PartitionRecord& partition);
+void WriteHeaderBytes(TranslationContext& ctx, TextBuffer& out, const PartitionRecord& partition);
 
 // Bytes 4 to 31 with their comments.
-void WriteHeaderWords(const ModuleSettings& settings, std::string& out, const PartitionRecord& partition);
+void WriteHeaderWords(const ModuleSettings& settings, TextBuffer& out, const PartitionRecord& partition);
 
 // The partition HM table's actions without the PROCESS-level bit, or zeros.
-void WriteRecoveryActions(std::string& out, const PartitionRecord& partition);
+void WriteRecoveryActions(TextBuffer& out, const PartitionRecord& partition);
 
 }  // namespace cfgxlate

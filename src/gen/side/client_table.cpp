@@ -54,7 +54,7 @@ std::array<Writers, kEntries> FindWriters(const std::deque<PartitionRecord>& par
 
 void WriteClientTable(TranslationContext& ctx) {
   OutputStream file(ctx, OutputPath(ctx, "client_table.s"));
-  std::string& out = file.text;
+  TextBuffer& out = file.text;
   const std::array<Writers, kEntries> writers = FindWriters(ctx.model.partitions.Partitions);
   out += "\t.set\tRADU_VOL_ACCESS_NONE, 0\n";
   out += "\t.set\tRADU_VOL_ACCESS_READ_ONLY, 1\n";

@@ -11,7 +11,7 @@ namespace cfgxlate {
 void WriteShadowTable(TranslationContext& ctx) {
   const ModuleSettings& settings = ctx.settings;
   OutputStream file(ctx, OutputPath(ctx, "shadow_table.s"));
-  std::string& out = file.text;
+  TextBuffer& out = file.text;
   out += "\t.section\t\".rodata\",\"a\"\n";
   out += "\t.balign\t4\n";
   out += "\t.globl\tARINC653ShadowTable\n";
