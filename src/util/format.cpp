@@ -21,11 +21,19 @@ struct ByteTexts {
 
 const ByteTexts kByteTexts;
 
-template <typename Out, typename T>
-void AppendNumber(Out& out, T value, int base) {
+template <typename T>
+void AppendNumber(std::string& out, T value, int base) {
   char digits[24];
   const char* end = std::to_chars(digits, digits + sizeof(digits), value, base).ptr;
   out.append(digits, static_cast<size_t>(end - digits));
+}
+
+// Straight into the buffer's room: no copy.
+template <typename T>
+void AppendNumber(TextBuffer& out, T value, int base) {
+  constexpr size_t kLongest = 24;  // 64 bits in decimal with a sign
+  char* room = out.Reserve(kLongest);
+  out.Commit(std::to_chars(room, room + kLongest, value, base).ptr);
 }
 
 template <typename Out>
@@ -112,7 +120,9 @@ void AppendUnsigned(std::string& out, uint64_t value) { AppendNumber(out, value,
 void AppendUnsigned(TextBuffer& out, uint64_t value) { AppendNumber(out, value, 10); }
 
 void AppendByteLine(TextBuffer& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3) {
-  char line[24] = "\t.byte\t";
+  constexpr size_t kLongest = 23;  // "\t.byte\t255,255,255,255\n"
+  char* line = out.Reserve(kLongest);
+  std::memcpy(line, "\t.byte\t", 7);
   size_t n = 7;
   for (unsigned b : {b0, b1, b2, b3}) {
     b &= 0xFF;
@@ -121,7 +131,7 @@ void AppendByteLine(TextBuffer& out, unsigned b0, unsigned b1, unsigned b2, unsi
     line[n++] = ',';
   }
   line[n - 1] = '\n';
-  out.append(line, n);
+  out.Commit(line + n);
 }
 
 }  // namespace cfgxlate
