@@ -88,9 +88,15 @@ inline void AddWords(const char* text, std::vector<std::string>& out) {
   }
 }
 
+// How the in-memory files hand out their bytes (0: all at once), picked by
+// the three header bits after the switch groups, so that tags, comments and
+// blanks meet block boundaries everywhere.
+constexpr size_t kBlockSizes[] = {0, 1, 2, 3, 7, 64, 4096, 65536};
+
 struct DecodedInput {
   std::vector<std::string> args;   // without the program name
   std::vector<std::string> files;  // contents of a.xml, b.xml, c.xml (1 to 3)
+  size_t block_size = 0;
 };
 
 inline DecodedInput Decode(const uint8_t* data, size_t size) {
@@ -115,6 +121,7 @@ inline DecodedInput Decode(const uint8_t* data, size_t size) {
     const uint32_t value = next_bits(BitsFor(group.choices.size()));
     chosen.push_back(group.choices[value % group.choices.size()]);
   }
+  input.block_size = kBlockSizes[next_bits(3)];
   bit = kHeaderBytes * 8 - 1;
   if (next_bits(1) != 0) std::vector<const char*>(chosen.rbegin(), chosen.rend()).swap(chosen);
   for (const char* choice : chosen) {

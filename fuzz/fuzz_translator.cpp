@@ -28,6 +28,7 @@ class DiscardingConsole : public cfgxlate::Console {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const cfgxlate::fuzz::DecodedInput input = cfgxlate::fuzz::Decode(data, size);
   cfgxlate::MemoryFileSystem fs;
+  fs.input_block_size = input.block_size;
   for (size_t i = 0; i < input.files.size(); ++i) fs.files[cfgxlate::fuzz::kFileNames[i]] = input.files[i];
   std::vector<const char*> argv{"cfgxlate"};
   for (const std::string& arg : input.args) argv.push_back(arg.c_str());
