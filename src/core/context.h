@@ -18,7 +18,7 @@ struct TranslationContext {
       : fs(file_system),
         console(console_streams),
         report(console_streams, std::move(program_name), reader.LineNumber, reader.FileName, settings.Warnings,
-               settings.Diagnostics, reader.Attributes) {}
+               settings.Diagnostics) {}
   TranslationContext(const TranslationContext&) = delete;
   TranslationContext& operator=(const TranslationContext&) = delete;
 

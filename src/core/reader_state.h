@@ -13,27 +13,6 @@ namespace cfgxlate {
 
 constexpr int TagBufferSize = 5000;
 
-// Where the attributes of the tag line last handed out are, found in one
-// pass when it is handed out, so that looking up an attribute does not
-// rescan the line.
-struct AttributeIndex {
-  static constexpr int kCapacity = 64;
-  struct Entry {
-    uint16_t Name;  // offsets into the line
-    uint16_t NameLength;
-    uint16_t Value;
-  };
-  // The line described (the handler's copy), and the reader's own copy it
-  // must still equal. Line is nullptr when the index describes nothing.
-  const char* Line = nullptr;
-  const char* Text = nullptr;
-  Entry Entries[kCapacity];
-  int Count = 0;
-  // A malformed attribute follows the last entry: a lookup that finds
-  // nothing is refused, as a scan of the whole line would be.
-  bool Malformed = false;
-};
-
 // A suspended including file.
 struct IncludeFrame {
   std::unique_ptr<InputFile> File;
@@ -55,7 +34,6 @@ struct ReaderState {
   // handler can print it without allocating.
   char TagBuffer[TagBufferSize + 8] = {0};
   bool Started = false;
-  AttributeIndex Attributes;
   // Every file opened for reading (the XML file, then includes), each once,
   // in the order first opened: what the outputs depend on.
   std::vector<std::string> OpenedFiles;

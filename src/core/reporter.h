@@ -5,15 +5,13 @@
 // The Reporter is all a message needs: the console, the program name, the
 // current input line and the warning switch. Code that only reads and
 // reports (attribute scanning, value parsing) takes it instead of the
-// whole translation context; for the scanning it also shows where the
-// attributes of the current tag line are.
+// whole translation context.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "core/reader_state.h"
 #include "model/settings.h"
 #include "util/console.h"
 
@@ -28,14 +26,13 @@ class Reporter {
   // The line number and the warning switch are owned elsewhere (by the
   // reader and the settings) and read at the moment of each report.
   Reporter(Console& console, std::string program_name, const int32_t& line_number, const std::string& file_name,
-           const int32_t& warnings, const DiagnosticsLayout& layout, const AttributeIndex& attributes)
+           const int32_t& warnings, const DiagnosticsLayout& layout)
       : console(console),
         ProgramName(std::move(program_name)),
         LineNumber(line_number),
         FileName(file_name),
         Warnings(warnings),
-        Layout(layout),
-        Attributes(attributes) {}
+        Layout(layout) {}
   Reporter(const Reporter&) = delete;
   Reporter& operator=(const Reporter&) = delete;
 
@@ -47,8 +44,6 @@ class Reporter {
   const std::string& FileName;
   const int32_t& Warnings;  // 0 with -w
   const DiagnosticsLayout& Layout;
-  // Where the attributes of the reader's current tag line are.
-  const AttributeIndex& Attributes;
 };
 
 // "<program>: <severity>: <text>\n" (no newline added when text ends in one).

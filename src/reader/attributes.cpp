@@ -30,7 +30,8 @@ const char* ScanAttributes(Reporter& report, const char* tag_line, const char* p
     while (*p != '\0' && *p != ' ' && *p != '=') ++p;
     const size_t attribute_length = static_cast<size_t>(p - attribute);
     const bool match = (suffix != nullptr ? attribute_length >= name_length : attribute_length == name_length) &&
-                       attribute[0] == name[0] && std::memcmp(attribute, name, name_length) == 0;
+                       (name_length == 0 || attribute[0] == name[0]) &&
+                       std::memcmp(attribute, name, name_length) == 0;
     while (*p == ' ') ++p;
     if (*p != '=') FatalError(report, "XML tag line not well-formed:", tag_line);
     ++p;
@@ -89,61 +90,8 @@ constexpr uint64_t kLowestNegativeMagnitude = 2147483648u;
 
 }  // namespace
 
-void IndexAttributes(AttributeIndex& index, const char* tag_line, const char* own_copy) {
-  index.Line = nullptr;
-  index.Count = 0;
-  index.Malformed = false;
-  // The walk of ScanAttributes, recording each attribute instead of
-  // comparing it.
-  const char* p = tag_line;
-  while (*p != ' ' && !AtTagEnd(p)) ++p;
-  for (;;) {
-    while (*p == ' ') ++p;
-    if (AtTagEnd(p)) break;
-    if (index.Count == AttributeIndex::kCapacity) return;  // lookups scan the line
-    const char* attribute = p;
-    while (*p != '\0' && *p != ' ' && *p != '=') ++p;
-    const size_t attribute_length = static_cast<size_t>(p - attribute);
-    while (*p == ' ') ++p;
-    if (*p != '=') {
-      index.Malformed = true;
-      break;
-    }
-    ++p;
-    while (*p == ' ') ++p;
-    if (*p != '"') {
-      index.Malformed = true;
-      break;
-    }
-    const char* value = ++p;
-    while (*p != '"' && *p != '\0') ++p;
-    if (*p == '\0') {
-      index.Malformed = true;
-      break;
-    }
-    ++p;
-    index.Entries[index.Count++] = {static_cast<uint16_t>(attribute - tag_line),
-                                    static_cast<uint16_t>(attribute_length),
-                                    static_cast<uint16_t>(value - tag_line)};
-  }
-  index.Line = tag_line;
-  index.Text = own_copy;
-}
-
 const char* FindAttribute(Reporter& report, const char* tag_line, const char* name) {
-  const AttributeIndex& index = report.Attributes;
-  if (tag_line != index.Line || std::strcmp(tag_line, index.Text) != 0) {
-    return ScanAttributes(report, tag_line, tag_line, name, nullptr);
-  }
-  const size_t name_length = std::strlen(name);
-  for (int i = 0; i < index.Count; ++i) {
-    const AttributeIndex::Entry& entry = index.Entries[i];
-    if (entry.NameLength == name_length && std::memcmp(tag_line + entry.Name, name, name_length) == 0) {
-      return tag_line + entry.Value;
-    }
-  }
-  if (index.Malformed) FatalError(report, "XML tag line not well-formed:", tag_line);
-  return nullptr;
+  return ScanAttributes(report, tag_line, tag_line, name, nullptr);
 }
 
 const char* FindAttributeFrom(Reporter& report, const char* tag_line, const char* from, const char* name) {

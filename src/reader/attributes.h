@@ -10,10 +10,6 @@
 
 namespace cfgxlate {
 
-// Locates the attributes of a tag line handed out to the element handlers;
-// `own_copy` is the reader's copy of it, unchanged while the index holds.
-void IndexAttributes(AttributeIndex& index, const char* tag_line, const char* own_copy);
-
 // The value of the first attribute named exactly `name`, or nullptr.
 const char* FindAttribute(Reporter& report, const char* tag_line, const char* name);
 

@@ -111,7 +111,6 @@ void StartReader(TranslationContext& ctx, std::unique_ptr<InputFile> file, const
 
 void ReadTag(TranslationContext& ctx) {
   ReaderState& r = ctx.reader;
-  r.Attributes.Line = nullptr;  // the tag it describes is being replaced
   for (;;) {
     int c = SkipBlanks(r);
     if (c == kEnd) {
@@ -198,7 +197,6 @@ namespace {
 
 bool HandOut(TranslationContext& ctx, const char* tag, TagLine& tag_line) {
   tag_line.assign(tag);
-  IndexAttributes(ctx.reader.Attributes, tag_line.c_str(), tag);
   CheckTagVocabulary(ctx, tag_line.c_str());
   return true;
 }
