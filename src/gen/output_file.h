@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "util/text_buffer.h"
 #include "core/context.h"
+#include "util/text_buffer.h"
 
 namespace cfgxlate {
 

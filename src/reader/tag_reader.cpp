@@ -93,6 +93,13 @@ size_t CopyTagText(ReaderState& r, char* to, const char* from, size_t count) {
   return count;
 }
 
+// Gives a tag line to the element handlers.
+bool HandOut(TranslationContext& ctx, const char* tag, TagLine& tag_line) {
+  tag_line.assign(tag);
+  CheckTagVocabulary(ctx, tag_line.c_str());
+  return true;
+}
+
 void RecordOpenedFile(ReaderState& r, const std::string& name) {
   if (r.OpenedFileSet.insert(name).second) r.OpenedFiles.push_back(name);
 }
@@ -192,16 +199,6 @@ bool CloseInclude(TranslationContext& ctx) {
   r.AtEndOfFile = false;
   return true;
 }
-
-namespace {
-
-bool HandOut(TranslationContext& ctx, const char* tag, TagLine& tag_line) {
-  tag_line.assign(tag);
-  CheckTagVocabulary(ctx, tag_line.c_str());
-  return true;
-}
-
-}  // namespace
 
 bool NextTagLine(TranslationContext& ctx, TagLine& tag_line) {
   ReaderState& r = ctx.reader;

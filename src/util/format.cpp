@@ -114,9 +114,7 @@ void AppendFormatted(TextBuffer& out, const char* format, const FormatArgument* 
   FormatInto(out, format, args, count);
 }
 
-void AppendDecimal(std::string& out, int64_t value) { AppendNumber(out, value, 10); }
 void AppendDecimal(TextBuffer& out, int64_t value) { AppendNumber(out, value, 10); }
-void AppendUnsigned(std::string& out, uint64_t value) { AppendNumber(out, value, 10); }
 void AppendUnsigned(TextBuffer& out, uint64_t value) { AppendNumber(out, value, 10); }
 
 void AppendByteLine(TextBuffer& out, unsigned b0, unsigned b1, unsigned b2, unsigned b3) {

@@ -55,15 +55,14 @@ void AppendFormat(Out& out, const char* format, const Args&... args) {
 // Never defined: only its format attribute is used, in unevaluated context.
 int CheckPrintfFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Appends printf-style text to a std::string or a TextBuffer; the format is checked at
-// compile time like printf's.
+// Appends printf-style text to a generated file's TextBuffer or to a
+// std::string (the verbose dump); the format is checked at compile time like
+// printf's.
 #define APPEND_FORMAT(out, ...) \
   ((void)sizeof(::cfgxlate::CheckPrintfFormat(__VA_ARGS__)), ::cfgxlate::AppendFormat(out, __VA_ARGS__))
 
 // Decimal digits of a number, appended.
-void AppendDecimal(std::string& out, int64_t value);
 void AppendDecimal(TextBuffer& out, int64_t value);
-void AppendUnsigned(std::string& out, uint64_t value);
 void AppendUnsigned(TextBuffer& out, uint64_t value);
 
 // "\t.byte\t%u,%u,%u,%u\n" for four bytes.

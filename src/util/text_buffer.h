@@ -19,7 +19,6 @@ class TextBuffer {
     std::memcpy(end_, data, size);
     end_ += size;
   }
-  void append(const std::string& text) { append(text.data(), text.size()); }
   TextBuffer& operator+=(const char* text) {
     append(text, std::strlen(text));
     return *this;

@@ -49,16 +49,21 @@ struct IntRun {
   bool written = false;
 };
 
-inline IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
+// Runs "-m OPTIONS config.xml" and reads back the named output.
+inline IntRun TranslateFor(const std::string& output, const std::string& xml, std::vector<std::string> options) {
   MemoryFileSystem fs;
   fs.files["config.xml"] = xml;
   options.insert(options.begin(), "-m");
   options.push_back("config.xml");
   IntRun result;
   result.run = RunCommand(fs, options);
-  result.written = fs.files.count("config.int") != 0;
-  if (result.written) result.text = fs.files["config.int"];
+  result.written = fs.files.count(output) != 0;
+  if (result.written) result.text = fs.files[output];
   return result;
+}
+
+inline IntRun Translate(const std::string& xml, std::vector<std::string> options = {}) {
+  return TranslateFor("config.int", xml, std::move(options));
 }
 
 inline std::string ErrorLine(const std::string& text) { return "cfgxlate: error: " + text + "\n"; }

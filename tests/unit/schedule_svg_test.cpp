@@ -95,15 +95,9 @@ struct SvgRun {
 };
 
 SvgRun Picture(const std::string& xml, std::vector<std::string> options = {}) {
-  MemoryFileSystem fs;
-  fs.files["config.xml"] = xml;
-  options.insert(options.begin(), {"-m", "--schedule-svg", "picture.svg"});
-  options.push_back("config.xml");
-  SvgRun result;
-  result.run = RunCommand(fs, options);
-  result.written = fs.files.count("picture.svg") != 0;
-  if (result.written) result.svg = fs.files["picture.svg"];
-  return result;
+  options.insert(options.begin(), {"--schedule-svg", "picture.svg"});
+  IntRun result = TranslateFor("picture.svg", xml, std::move(options));
+  return {result.run, result.text, result.written};
 }
 
 // Every element beginning with `start` (up to its closing ">").
